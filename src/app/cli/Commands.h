@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Each subcommand lives in a file of its own; CommandLine.cpp lists them.
+namespace rmnra::cli {
+int runSettings(const std::vector<std::string>& args);
+int runEncode(const std::vector<std::string>& args);
+} // namespace rmnra::cli

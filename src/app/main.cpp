@@ -1,0 +1,12 @@
+#include "cli/CommandLine.h"
+
+#include <clocale>
+
+int main(int argc, char** argv) {
+    // Dates and quantities follow the user's regional settings.
+    std::setlocale(LC_ALL, "");
+    if (argc > 1)
+        return rmnra::cli::runCommandLine(argc, argv);
+    rmnra::cli::printUsage();
+    return 0;
+}
