@@ -1,3 +1,4 @@
+#include "AppMain.h"
 #include "cli/CommandLine.h"
 
 #include <clocale>
@@ -7,6 +8,5 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     if (argc > 1)
         return rmnra::cli::runCommandLine(argc, argv);
-    rmnra::cli::printUsage();
-    return 0;
+    return rmnra::ui::runWindow(argc, argv);
 }

@@ -1,0 +1,30 @@
+#include "AppMain.h"
+
+#include "AppWiring.h"
+#include "errors/Application.h"
+#include "errors/CrashHandler.h"
+#include "errors/ErrorReporter.h"
+#include "window/FormRelatAdministrativo.h"
+
+namespace rmnra::ui {
+
+int runWindow(int argc, char** argv) {
+    Application app(argc, argv);
+    installCrashHandler(logFolder());
+    app.setApplicationName(QStringLiteral("RMNRA"));
+
+    AppWiring wiring;
+    FormRelatAdministrativo window(wiring.services());
+    if (!window.formCreate())
+        return 0; // ORVANTIS.INI is missing: the window is never shown
+    // RM, DM and DM2 come after the window, in this order; they need the settings it read.
+    try {
+        wiring.createModules();
+    } catch (...) {
+        reportUnexpectedError(std::current_exception(), "Inicializa\xE7\xE3o", &window);
+    }
+    window.show();
+    return app.exec();
+}
+
+} // namespace rmnra::ui

@@ -1,0 +1,61 @@
+#include "ThrowTrace.h"
+
+#include "ThrowHook.h"
+
+#include <cstdlib>
+#include <cxxabi.h>
+#include <dlfcn.h>
+#include <execinfo.h>
+#include <memory>
+#include <typeinfo>
+
+namespace rmnra {
+
+// Filled by the throw hook (ThrowHook.cpp).
+thread_local void* throwFrames[kMaxThrowFrames];
+thread_local int throwFrameCount = 0;
+
+namespace {
+
+constexpr int kMaxFrames = kMaxThrowFrames;
+
+std::string demangle(const char* name) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> out(abi::__cxa_demangle(name, nullptr, nullptr, &status),
+                                               std::free);
+    return status == 0 && out ? std::string(out.get()) : std::string(name);
+}
+
+std::string describeFrames(void* const* frames, int count, int skip) {
+    std::string text;
+    for (int i = skip; i < count; ++i) {
+        Dl_info info{};
+        std::string line = "  #" + std::to_string(i - skip) + " ";
+        if (dladdr(frames[i], &info) && info.dli_sname) {
+            line += demangle(info.dli_sname);
+        } else {
+            char address[32];
+            std::snprintf(address, sizeof address, "%p", frames[i]);
+            line += address;
+        }
+        if (info.dli_fname)
+            line += std::string(" (") + info.dli_fname + ")";
+        text += line + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string lastThrowTrace() {
+    // Frame 0 is the recorder itself inside the throw.
+    return throwFrameCount > 0 ? describeFrames(throwFrames, throwFrameCount, 1) : std::string();
+}
+
+std::string currentStackTrace() {
+    void* frames[kMaxFrames];
+    const int count = backtrace(frames, kMaxFrames);
+    return describeFrames(frames, count, 1);
+}
+
+} // namespace rmnra
