@@ -1,0 +1,61 @@
+#include "TextFitter.h"
+
+#include "PagePainter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <algorithm>
+
+namespace rmnra {
+namespace {
+
+constexpr double kMetricDpi = 1200.0;
+constexpr double kMinimumSize = 5.0;
+
+const QImage& metricDevice() {
+    static const QImage image = [] {
+        QImage img(1, 1, QImage::Format_ARGB32);
+        int dpm = int(kMetricDpi / 0.0254 + 0.5);
+        img.setDotsPerMeterX(dpm);
+        img.setDotsPerMeterY(dpm);
+        return img;
+    }();
+    return image;
+}
+
+double toPixels(double cm) {
+    return cm / 2.54 * kMetricDpi;
+}
+
+} // namespace
+
+void fitText(DrawOp& op) {
+    if (op.kind != ReportItem::Kind::Text || op.text.isEmpty())
+        return;
+    // A little slack: screens and printers measure a few per cent differently.
+    const double width = 0.97 * toPixels(std::max(0.0, op.box.width - 2 * kTextPadding));
+    const double height = toPixels(op.box.height);
+    const bool multiLine = op.text.contains(u'\n');
+    const double start = op.font.size;
+    const double floor = std::min(start, kMinimumSize);
+    for (double size = start; size >= floor - 1e-9; size -= 0.25) {
+        FontSpec spec = op.font;
+        spec.size = size;
+        QFontMetricsF fm(makeFont(spec), &metricDevice());
+        if (!multiLine && fm.horizontalAdvance(op.text) <= width) {
+            op.font.size = size;
+            return;
+        }
+        if (op.wrap || multiLine) {
+            QRectF r = fm.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, op.text);
+            if (r.height() <= height && r.width() <= width + 0.5) {
+                op.font.size = size;
+                return;
+            }
+        }
+    }
+    op.font.size = floor;
+}
+
+} // namespace rmnra
