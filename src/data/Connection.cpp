@@ -1,0 +1,50 @@
+#include "Connection.h"
+
+#include "fb/Client.h"
+
+namespace rmnra {
+
+Connection::Connection(std::string name, std::string charset, std::string libraryPath)
+    : name_(std::move(name)), charset_(std::move(charset)), libraryPath_(std::move(libraryPath)) {}
+
+void Connection::setDatabase(const std::string& database) {
+    close();
+    database_ = database;
+}
+
+void Connection::close() {
+    if (!attachment_)
+        return;
+    // Closing never fails for the caller: a connection that cannot detach cleanly is gone anyway.
+    attachment_.reset();
+}
+
+fb::Attachment& Connection::attachment() {
+    if (!attachment_) {
+        auto& client = fb::Client::load(libraryPath_);
+        attachment_.emplace(
+            fb::Attachment::attach(client, fb::ConnectionParams::forDatabase(database_, charset_)));
+    }
+    return *attachment_;
+}
+
+void Connection::inTransaction(const std::function<void(fb::Transaction&)>& work) {
+    auto tr = attachment().startTransaction();
+    work(tr);
+    tr.commit();
+}
+
+unsigned Connection::execute(const std::string& sql, const std::vector<fb::Value>& params) {
+    unsigned n = 0;
+    inTransaction([&](fb::Transaction& tr) { n = tr.execute(sql, params); });
+    return n;
+}
+
+std::vector<fb::Row> Connection::query(const std::string& sql,
+                                       const std::vector<fb::Value>& params) {
+    std::vector<fb::Row> rows;
+    inTransaction([&](fb::Transaction& tr) { rows = tr.query(sql, params); });
+    return rows;
+}
+
+} // namespace rmnra
