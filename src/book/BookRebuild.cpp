@@ -1,0 +1,51 @@
+#include "BookRebuild.h"
+
+#include "BookTable.h"
+#include "CheckBookRows.h"
+#include "DbCatalogue.h"
+#include "data/fb/Attachment.h"
+#include "data/fb/Statement.h"
+#include "data/fb/Transaction.h"
+
+namespace rmnra {
+
+int scanAndStoreBook(BookContext& ctx, fb::Transaction& tx, const std::vector<OrderRecord>& orders,
+                     ScanOptions options) {
+    DbCatalogue catalogue(tx);
+    ScanResult result = BookScan(catalogue, ctx.ui, options, ctx.cnpj).run(orders);
+    replaceBookRows(tx, ctx.cnpj, result.rows);
+    applyCapsuleCorrections(tx, result.corrections);
+    tx.commit();
+    return static_cast<int>(result.rows.size());
+}
+
+void applyCapsuleCorrections(fb::Transaction& tx,
+                             const std::vector<CapsuleCorrection>& corrections) {
+    if (corrections.empty())
+        return;
+    fb::Statement update = tx.prepare("UPDATE PEDIFORM SET QDE_CAPS_PRESCRITA = ? "
+                                      "WHERE ESTACAO = ? AND NPEDIDO = ? AND NFORMULA = ?");
+    for (const auto& c : corrections)
+        update.execute({c.QDE_CAPS_PRESCRITA, c.ESTACAO, c.NPEDIDO, c.NFORMULA});
+}
+
+void checkStoredBook(BookContext& ctx, int rowsWritten, bool processEvents) {
+    fb::Transaction tx = ctx.main.startTransaction();
+    std::vector<BookRow> book = OpenBookTable(tx, ctx.cnpj, ctx.bookOrdering);
+    tx.commit();
+    CheckBookRows(book, rowsWritten, ctx.ui, processEvents);
+}
+
+Period registrationPeriod(BookContext& ctx) {
+    fb::Transaction tx = ctx.main.startTransaction();
+    auto rows = tx.query("Select MES, EXERCICIO from DADOSGER where CGC = ?", {ctx.cnpj});
+    tx.commit();
+    std::string mes, exercicio;
+    if (!rows.empty()) {
+        mes = rows.front()[0].textOr();
+        exercicio = rows.front()[1].textOr();
+    }
+    return periodFromRegistration(mes, exercicio);
+}
+
+} // namespace rmnra

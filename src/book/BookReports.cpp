@@ -1,0 +1,41 @@
+#include "BookReports.h"
+
+#include "BookTable.h"
+#include "data/fb/Attachment.h"
+#include "data/fb/Transaction.h"
+
+namespace rmnra {
+
+ReportData readBookReportData(BookContext& ctx) {
+    fb::Transaction tx = ctx.main.startTransaction();
+    ReportData data;
+    data.dadosGer = readRegistration(tx, ctx.cnpj);
+    data.rmnrb2 = bookReportTable(OpenBookTable(tx, ctx.cnpj, ctx.bookOrdering));
+    tx.commit();
+    return data;
+}
+
+std::vector<ReportValue> noMovementPlaceholder(const ReportTable& book, const std::string& cnpj) {
+    std::vector<ReportValue> row(book.columns.size(), std::monostate{});
+    if (int i = book.columnIndex("DCB"); i >= 0)
+        row[i] = std::string("\xA0");
+    if (int i = book.columnIndex("CNPJ"); i >= 0)
+        row[i] = cnpj;
+    return row;
+}
+
+void ShowOfficialBook(BookContext& ctx) {
+    ReportData data = readBookReportData(ctx);
+    if (!data.rmnrb2.rows.empty()) {
+        ctx.ui.runReport(kOfficialReport, data);
+        return;
+    }
+    data.rmnrb2.rows.push_back(noMovementPlaceholder(data.rmnrb2, ctx.cnpj));
+    ctx.ui.runReport(kNoMovementReport, data);
+}
+
+void ShowDetailedListing(BookContext& ctx) {
+    ctx.ui.runReport(kDetailReport, readBookReportData(ctx));
+}
+
+} // namespace rmnra
