@@ -13,6 +13,7 @@ namespace {
 const std::array kCommands = {
     Command{"settings", "rmnra settings", &runSettings},
     Command{"encode", "rmnra encode TEXT", &runEncode},
+    Command{"create-suite", "rmnra create-suite PASTA [--demo]", &runCreateSuite},
 };
 
 } // namespace
