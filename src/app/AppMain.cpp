@@ -14,12 +14,13 @@ int runWindow(int argc, char** argv) {
     app.setApplicationName(QStringLiteral("RMNRA"));
 
     AppWiring wiring;
-    FormRelatAdministrativo window(wiring.services());
+    FormRelatAdministrativo window({});
     if (!window.formCreate())
         return 0; // ORVANTIS.INI is missing: the window is never shown
     // RM, DM and DM2 come after the window, in this order; they need the settings it read.
     try {
         wiring.createModules();
+        window.setServices(wiring.services(&window));
     } catch (...) {
         reportUnexpectedError(std::current_exception(), "Inicializa\xE7\xE3o", &window);
     }

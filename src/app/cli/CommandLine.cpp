@@ -14,6 +14,7 @@ const std::array kCommands = {
     Command{"settings", "rmnra settings", &runSettings},
     Command{"encode", "rmnra encode TEXT", &runEncode},
     Command{"create-suite", "rmnra create-suite PASTA [--demo]", &runCreateSuite},
+    Command{"login", "rmnra login --user NOME", &runLogin},
 };
 
 } // namespace

@@ -8,4 +8,5 @@ namespace rmnra::cli {
 int runSettings(const std::vector<std::string>& args);
 int runEncode(const std::vector<std::string>& args);
 int runCreateSuite(const std::vector<std::string>& args);
+int runLogin(const std::vector<std::string>& args);
 } // namespace rmnra::cli

@@ -1,7 +1,5 @@
 #include "InconsistencyReportFile.h"
 
-#include "common/SuiteFolder.h"
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -10,10 +8,6 @@
 #include <stdexcept>
 
 namespace rmnra {
-
-std::string inconsistencyReportPath() {
-    return suiteFolder() + "DM.RMNRA.TXT";
-}
 
 std::optional<std::vector<std::string>> readInconsistencyReport(const std::string& path) {
     std::error_code ec;

@@ -7,8 +7,19 @@
 
 namespace rmnra::ui {
 
+namespace {
+std::string& logFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+} // namespace
+
 std::string logFolder() {
-    return ProgramFolder() + "LOG/";
+    return logFolderOverride().empty() ? ProgramFolder() + "LOG/" : logFolderOverride();
+}
+
+void setLogFolder(const std::string& folder) {
+    logFolderOverride() = folder;
 }
 
 void reportUnexpectedError(std::exception_ptr error, const std::string& command, QWidget* parent) {

@@ -14,5 +14,7 @@ void reportUnexpectedError(std::exception_ptr error, const std::string& command,
 
 // The program's "LOG" folder (created at every login attempt as well).
 std::string logFolder();
+// Another folder for the reports, for tests; "" restores the program's "LOG" folder.
+void setLogFolder(const std::string& folder);
 
 } // namespace rmnra::ui

@@ -2,6 +2,8 @@
 
 #include "ThrowHook.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <dlfcn.h>
@@ -31,14 +33,18 @@ std::string describeFrames(void* const* frames, int count, int skip) {
     for (int i = skip; i < count; ++i) {
         Dl_info info{};
         std::string line = "  #" + std::to_string(i - skip) + " ";
-        if (dladdr(frames[i], &info) && info.dli_sname) {
+        const bool known = dladdr(frames[i], &info) != 0;
+        if (known && info.dli_sname) {
             line += demangle(info.dli_sname);
         } else {
-            char address[32];
-            std::snprintf(address, sizeof address, "%p", frames[i]);
+            // A function without an exported name: its offset in the module, for addr2line.
+            char address[48];
+            const auto base = reinterpret_cast<uintptr_t>(known ? info.dli_fbase : nullptr);
+            std::snprintf(address, sizeof address, "+0x%zx",
+                          static_cast<size_t>(reinterpret_cast<uintptr_t>(frames[i]) - base));
             line += address;
         }
-        if (info.dli_fname)
+        if (known && info.dli_fname)
             line += std::string(" (") + info.dli_fname + ")";
         text += line + "\n";
     }

@@ -57,7 +57,7 @@ LoginOutcome LoginUser::checkCredentials(const std::string& nameText, const std:
 std::optional<std::string> LoginUser::identifyWorkArea(const std::string& nameText, RunValues& run,
                                                        WorkAreaIdentifier& identifier) {
     run.setCurrentUserName(loginName(nameText));
-    const WorkArea area = identifier.identify();
+    const WorkArea area = identifier.identify(ui_);
     if (area.databaseName.empty()) {
         // The identification has put CurrentUserName back into the name field.
         ui_.showMessage("N\xE3o foi identificada uma \xE1rea de trabalho para o usu\xE1ro " +

@@ -33,9 +33,9 @@ struct WorkArea {
 class WorkAreaIdentifier {
 public:
     virtual ~WorkAreaIdentifier() = default;
-    // Sets CurrentStation and CurrentCnpj, shows its own messages, re-points the work-area
-    // connection when found.
-    virtual WorkArea identify() = 0;
+    // Sets CurrentStation and CurrentCnpj, shows its own messages through ui, re-points the
+    // work-area connection when found.
+    virtual WorkArea identify(UserInterface& ui) = 0;
 };
 
 enum class LoginOutcome {

@@ -2,17 +2,6 @@
 
 namespace rmnra::ui {
 
-std::string fromQString(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<size_t>(text.size()));
-    for (const char32_t cp : text.toStdU32String()) {
-        std::string utf8 = QString::fromUcs4(&cp, 1).toStdString();
-        auto converted = utf8ToCp1252(utf8);
-        out += converted ? *converted : std::string("?");
-    }
-    return out;
-}
-
 QString messageLines(const std::string& cp1252) {
     std::string text;
     text.reserve(cp1252.size());

@@ -5,6 +5,7 @@
 #include "ProgressPanel.h"
 #include "RegistrationPanel.h"
 #include "Toolbar.h"
+#include "book/InconsistencyReport.h"
 #include "commands/InconsistencyReportFile.h"
 #include "common/Text.h"
 #include "errors/ErrorReporter.h"
@@ -66,14 +67,11 @@ FormRelatAdministrativo::FormRelatAdministrativo(WindowServices services, QWidge
     painelTermometro_ = new ProgressPanel(painelRelatorios_);
 
     painelConfigLivro_ = new RegistrationPanel(client_);
-    painelConfigLivro_->setStore(services_.registration);
     painelLogin_ = new LoginPanel(client_);
     pnlTopo_ = new Toolbar(client_);
 
     ui_ = std::make_unique<WindowUserInterface>(this, *painelTermometro_, *pnl1_);
-    ui_->setReportRunner(services_.reportRunner);
-    if (services_.users)
-        login_ = std::make_unique<LoginUser>(*services_.users, *ui_, logFolder());
+    setServices(std::move(services_));
 
     buildMenu();
     buildActions();
@@ -100,6 +98,15 @@ QString FormRelatAdministrativo::readFileVersion() {
 
 UserInterface& FormRelatAdministrativo::userInterface() {
     return *ui_;
+}
+
+void FormRelatAdministrativo::setServices(WindowServices services) {
+    services_ = std::move(services);
+    painelConfigLivro_->setStore(services_.registration);
+    ui_->setReportRunner(services_.reportRunner);
+    login_.reset();
+    if (services_.users)
+        login_ = std::make_unique<LoginUser>(*services_.users, *ui_, logFolder());
 }
 
 bool FormRelatAdministrativo::formCreate() {
@@ -318,10 +325,12 @@ void FormRelatAdministrativo::notAvailable() {
 void FormRelatAdministrativo::run(const char* name,
                                   const std::function<void(UserInterface&)>& command) {
     commands_.run(name, [this, &command] {
-        if (command)
-            command(*ui_);
-        else
+        if (!command) {
             notAvailable();
+            return;
+        }
+        command(*ui_);
+        habilitaBotoesRelatorios();
     });
 }
 

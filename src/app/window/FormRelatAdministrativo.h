@@ -32,6 +32,8 @@ public:
     void formActivate();
 
     UserInterface& userInterface();
+    // The layers below, once the report and data modules exist.
+    void setServices(WindowServices services);
 
     // Commands of the menu, the toolbar and the popups.
     void actConfCadExecute();

@@ -1,0 +1,39 @@
+#include "CommandLine.h"
+#include "CommandLineLogin.h"
+#include "Commands.h"
+#include "TerminalUserInterface.h"
+#include "data/Session.h"
+#include "settings/SettingsReader.h"
+
+#include <iostream>
+
+namespace rmnra::cli {
+
+// Logs in as the window does and prints the work area's caption.
+int runLogin(const std::vector<std::string>& args) {
+    AppSettings& settings = appSettings();
+    try {
+        readSettingsFile(settings, ProgramFolder());
+    } catch (const SettingsFileMissing& e) {
+        printError(e.what());
+        return 2;
+    }
+    TerminalUserInterface ui;
+    try {
+        Session session(settings);
+        const CommandLineLogin login = loginFromCommandLine(args, session, ui);
+        if (!login.ok)
+            return 1;
+        if (!login.otherArgs.empty()) {
+            printError("Uso: rmnra login --user NOME");
+            return 2;
+        }
+        std::cout << forTerminal(login.caption) << std::endl;
+        return 0;
+    } catch (const std::exception& e) {
+        printError(e.what());
+        return 1;
+    }
+}
+
+} // namespace rmnra::cli
