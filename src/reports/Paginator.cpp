@@ -34,7 +34,9 @@ public:
         startPage(0);
         const long n = rowCount_;
         const int levels = static_cast<int>(r_.groups.size());
-        std::vector<long> groupStart(levels, 0);
+        std::vector<long>& groupStart = groupStart_;
+        groupStart.assign(levels, 0);
+        groupOpen_.assign(levels, false);
         for (long i = 0; i < n; ++i) {
             int changed = levels; // outermost level whose value changes at this row
             if (i == 0)
@@ -101,6 +103,8 @@ private:
 
     void openGroups(int from, long row, std::vector<long>& groupStart) {
         const int levels = static_cast<int>(r_.groups.size());
+        for (int g = from; g < levels; ++g)
+            groupOpen_[g] = false;
         // A group header stays with the inner headers and the first row that follow it.
         double together = r_.detail ? r_.detail->height : 0;
         for (int g = from; g < levels; ++g)
@@ -109,12 +113,13 @@ private:
         bool first = true;
         for (int g = from; g < levels; ++g) {
             groupStart[g] = row;
-            if (!r_.groups[g].header)
-                continue;
-            if (first)
-                ensureRoom(together, true, row);
-            first = false;
-            place(*r_.groups[g].header, row, groupSize(g, row));
+            if (r_.groups[g].header) {
+                if (first)
+                    ensureRoom(together, true, row);
+                first = false;
+                place(*r_.groups[g].header, row, groupSize(g, row));
+            }
+            groupOpen_[g] = true;
         }
     }
 
@@ -124,7 +129,10 @@ private:
                 continue;
             ensureRoom(r_.groups[g].footer->height, true, lastRow);
             place(*r_.groups[g].footer, lastRow, lastRow - groupStart[g] + 1);
+            groupOpen_[g] = false;
         }
+        for (int g = downTo; g < static_cast<int>(r_.groups.size()); ++g)
+            groupOpen_[g] = false;
     }
 
     void startPage(long row) {
@@ -148,8 +156,9 @@ private:
     }
 
     // Makes room for a band of height h (plus the column header when it belongs there and
-    // is not yet on the page), starting a new page when the current one is full. A band
-    // taller than an empty page is placed anyway rather than looping forever.
+    // is not yet on the page), starting a new page when the current one is full; on a new
+    // page the open groups' repeating headers come back. A band taller than an empty page
+    // is placed anyway rather than looping forever.
     void ensureRoom(double h, bool wantsColumnHeader, long row) {
         bool addHeader = wantsColumnHeader && r_.columnHeader && !columnHeaderPlaced_;
         double need = h + (addHeader ? r_.columnHeader->height : 0);
@@ -157,6 +166,14 @@ private:
             finishPage();
             startPage(row);
             addHeader = wantsColumnHeader && r_.columnHeader;
+            if (addHeader) {
+                place(*r_.columnHeader, row, rowCount_);
+                columnHeaderPlaced_ = true;
+                addHeader = false;
+            }
+            for (size_t g = 0; g < r_.groups.size(); ++g)
+                if (groupOpen_[g] && r_.groups[g].repeatHeader && r_.groups[g].header)
+                    place(*r_.groups[g].header, row, groupSize(int(g), groupStart_[g]));
         }
         if (addHeader) {
             place(*r_.columnHeader, row, rowCount_);
@@ -248,6 +265,8 @@ private:
     QString today_;
     std::unordered_map<std::string, int> dadosGerIndex_, rmnrb2Index_;
     std::vector<int> groupColumns_;
+    std::vector<long> groupStart_; // first row of each group level now open
+    std::vector<bool> groupOpen_;
     long rowCount_ = 0;
     long lastRow_ = -1;
     RenderedReport out_;

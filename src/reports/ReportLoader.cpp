@@ -163,8 +163,9 @@ private:
     }
 
     ReportGroup readGroup() {
-        allowAttributes({"field"});
+        allowAttributes({"field", "repeatHeader"});
         ReportGroup g;
+        g.repeatHeader = boolean("repeatHeader", false);
         QString field = attr("field").trimmed().toUpper();
         if (field.startsWith(u"RMNRB2."))
             field = field.mid(7);

@@ -54,7 +54,8 @@ struct Band {
 
 // A group header and footer around the rows that share a field's value.
 struct ReportGroup {
-    std::string field; // RMNRB2 column name
+    std::string field;         // RMNRB2 column name
+    bool repeatHeader = false; // print the header again at the top of a page it continues on
     std::optional<Band> header;
     std::optional<Band> footer;
 };

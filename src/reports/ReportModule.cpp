@@ -32,21 +32,22 @@ const ReportProject& ReportModule::project() {
 }
 
 std::optional<RenderedReport> ReportModule::render(const std::string& reportName,
-                                                   const ReportData& data, QWidget* statusParent) {
+                                                   const ReportData& data, bool showStatus,
+                                                   QWidget* parent) {
     const Report* report = project().find(reportName);
     if (!report)
         return std::nullopt;
     PaginateOptions options;
     std::unique_ptr<ReportStatus> status;
-    if (statusParent) {
-        status = std::make_unique<ReportStatus>(statusParent, QStringLiteral("Generating page %p"));
+    if (showStatus) {
+        status = std::make_unique<ReportStatus>(parent, QStringLiteral("Generating page %p"));
         options.onPage = [&](int page) { status->page(page); };
     }
     return paginate(*report, data, options);
 }
 
 bool ReportModule::execute(const std::string& reportName, const ReportData& data, QWidget* parent) {
-    auto rendered = render(reportName, data, parent);
+    auto rendered = render(reportName, data, true, parent);
     if (!rendered)
         return false;
     ReportPreview preview(*rendered, printer(), pdfActive_, parent);

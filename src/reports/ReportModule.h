@@ -31,8 +31,9 @@ public:
     const ReportProject& project();
 
     // Lays a report out on the data as handed in; nullopt when the project lacks the name.
+    // With `showStatus`, the "Report Status" window follows the pages as they are generated.
     std::optional<RenderedReport> render(const std::string& reportName, const ReportData& data,
-                                         QWidget* statusParent = nullptr);
+                                         bool showStatus = false, QWidget* parent = nullptr);
 
     // Runs a report into the modal, maximised preview at 100 %; returns when it is closed.
     // A name that the project lacks runs nothing (returns false).

@@ -194,3 +194,24 @@ TEST(Paginator, ShrinksTextThatWouldNotFitItsBox) {
     EXPECT_DOUBLE_EQ(sizes[0], 10.0);
     EXPECT_LT(sizes[1], 10.0);
 }
+
+TEST(Paginator, RepeatingGroupHeaderComesBackOnTheNextPage) {
+    Report r = smallReport(); // 6 cm of room per page
+    ReportGroup g;
+    g.field = "DCB";
+    g.repeatHeader = true;
+    g.header = band(1, {text("G [RMNRB2.DCB] [COUNT]")});
+    g.footer = band(1, {text("F [COUNT]")});
+    r.groups.push_back(g);
+    // One group of 9 rows: header + 5 rows on page 1, header again + 4 rows + footer on 2.
+    RenderedReport out = paginate(r, test::bookData(9, 1));
+    ASSERT_EQ(out.pages.size(), 2u);
+    for (const auto& page : out.pages) {
+        auto header = texts(page, "G ");
+        ASSERT_EQ(header.size(), 1u);
+        EXPECT_EQ(header[0], std::make_pair(QStringLiteral("G 04000 9"), 2.0));
+    }
+    EXPECT_EQ(texts(out.pages[0], "N").size(), 5u);
+    EXPECT_EQ(texts(out.pages[1], "N").size(), 4u);
+    EXPECT_EQ(texts(out.pages[1], "F ").size(), 1u);
+}

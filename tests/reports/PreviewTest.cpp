@@ -81,16 +81,26 @@ TEST_F(Preview, SavesAsPdfOrHtmlByExtension) {
 
 TEST_F(Preview, ExecuteShowsAModalMaximisedPreviewAndReturnsWhenClosed) {
     bool seen = false;
-    QTimer::singleShot(0, [&] {
+    // Wait for the preview to be the modal window (the status window may come first).
+    QTimer poll;
+    int tries = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* w = qobject_cast<ReportPreview*>(QApplication::activeModalWidget());
-        if (!w)
+        if (!w) {
+            if (++tries > 500)
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (auto* d = qobject_cast<QDialog*>(top))
+                        d->reject();
             return;
+        }
+        poll.stop();
         seen = true;
         EXPECT_TRUE(w->isModal());
         EXPECT_TRUE(w->windowState() & Qt::WindowMaximized);
         EXPECT_DOUBLE_EQ(w->zoom(), 1.0);
         w->reject();
     });
+    poll.start(10);
     EXPECT_TRUE(module->execute("rptOficial", test::bookData(3)));
     EXPECT_TRUE(seen);
     // A report the project lacks shows nothing.
