@@ -75,7 +75,10 @@ private:
                                                : Qt::AlignVCenter;
         if (op.wrap || op.text.contains(u'\n'))
             flags |= Qt::TextWordWrap;
-        p_.setFont(makeFont(op.font));
+        if (!(op.font == currentFont_)) {
+            currentFont_ = op.font;
+            p_.setFont(makeFont(op.font));
+        }
         p_.setPen(Qt::black);
         double pad = kTextPadding * sx_;
         p_.drawText(r.adjusted(pad, 0, -pad, 0), flags, op.text);
@@ -83,6 +86,7 @@ private:
 
     QPainter& p_;
     double sx_, sy_;
+    FontSpec currentFont_{QString(), -1};
 };
 
 } // namespace

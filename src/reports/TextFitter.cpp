@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace rmnra {
 namespace {
@@ -28,6 +30,16 @@ double toPixels(double cm) {
     return cm / 2.54 * kMetricDpi;
 }
 
+// Measuring a whole book builds the same few fonts again and again; keep their metrics.
+const QFontMetricsF& metricsOf(const FontSpec& spec) {
+    static std::map<std::tuple<QString, double, bool, bool>, QFontMetricsF> cache;
+    auto key = std::make_tuple(spec.family, spec.size, spec.bold, spec.italic);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, QFontMetricsF(makeFont(spec), &metricDevice())).first;
+    return it->second;
+}
+
 } // namespace
 
 void fitText(DrawOp& op) {
@@ -42,7 +54,7 @@ void fitText(DrawOp& op) {
     for (double size = start; size >= floor - 1e-9; size -= 0.25) {
         FontSpec spec = op.font;
         spec.size = size;
-        QFontMetricsF fm(makeFont(spec), &metricDevice());
+        const QFontMetricsF& fm = metricsOf(spec);
         if (!multiLine && fm.horizontalAdvance(op.text) <= width) {
             op.font.size = size;
             return;
