@@ -215,3 +215,14 @@ TEST(Paginator, RepeatingGroupHeaderComesBackOnTheNextPage) {
     EXPECT_EQ(texts(out.pages[1], "N").size(), 4u);
     EXPECT_EQ(texts(out.pages[1], "F ").size(), 1u);
 }
+
+TEST(Paginator, MissingRegistrationRowLeavesItsFieldsBlank) {
+    Report r = smallReport();
+    r.pageHeader = band(1, {text("<[DADOSGER.FIRMA]|[DADOSGER.CGC|cnpj]|[DADOSGER.NADA]>")});
+    ReportData data = test::bookData(1);
+    data.dadosGer.rows.clear();
+    RenderedReport out = paginate(r, data);
+    ASSERT_EQ(out.pages.size(), 1u);
+    EXPECT_EQ(texts(out.pages[0], "<").front().first, QStringLiteral("<||>"));
+    EXPECT_EQ(texts(out.pages[0], "N").size(), 1u);
+}
