@@ -15,6 +15,11 @@ const std::array kCommands = {
     Command{"encode", "rmnra encode TEXT", &runEncode},
     Command{"create-suite", "rmnra create-suite PASTA [--demo]", &runCreateSuite},
     Command{"login", "rmnra login --user NOME", &runLogin},
+    Command{"prepare", "rmnra prepare --user NOME [--pdf ARQUIVO] [--html ARQUIVO]", &runPrepare},
+    Command{"book", "rmnra book --user NOME [--detail] [--pdf ARQUIVO] [--html ARQUIVO]",
+            &runBook},
+    Command{"correct", "rmnra correct --user NOME", &runCorrect},
+    Command{"format-dcb", "rmnra format-dcb --user NOME", &runFormatDcb},
 };
 
 } // namespace
