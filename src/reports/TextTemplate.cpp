@@ -34,6 +34,11 @@ TemplatePart parseToken(const QString& body, int offset) {
         format = name.mid(bar + 1).trimmed().toLower();
         name = name.left(bar).trimmed();
     }
+    // The data connections may be named too: rptdsDadosGer and rptdsRMNRB2.
+    if (name.startsWith(u"RPTDSDADOSGER."))
+        name = QStringLiteral("DADOSGER.") + name.mid(14);
+    else if (name.startsWith(u"RPTDSRMNRB2."))
+        name = QStringLiteral("RMNRB2.") + name.mid(12);
     using K = TemplatePart::Kind;
     if (name == u"PAGE")
         part.kind = K::Page;

@@ -8,7 +8,8 @@ namespace rmnra {
 
 // A text of a report item, split once into literal parts and tokens:
 // [DADOSGER.FIELD], [RMNRB2.FIELD], [PAGE], [PAGES], [DATE], [COUNT].
-// A field token may carry a format after a bar: [DADOSGER.CGC|cnpj].
+// A field token may carry a format after a bar: [DADOSGER.CGC|cnpj]. The data connections'
+// names stand for the tables: [rptdsDadosGer.FIRMA], [rptdsRMNRB2.DCB].
 // "[[" stands for a literal '['.
 struct TemplatePart {
     enum class Kind { Literal, DadosGerField, Rmnrb2Field, Page, Pages, Date, Count };

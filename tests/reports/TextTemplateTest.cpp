@@ -21,6 +21,13 @@ TEST(TextTemplate, SplitsLiteralsAndTokens) {
     EXPECT_EQ(t.parts()[7].field, "DCB");
     EXPECT_EQ(t.parts().back().literal, QStringLiteral(" [x]"));
     EXPECT_TRUE(t.usesPageNumbers());
+
+    auto named = TextTemplate::compile(QStringLiteral("[rptdsDadosGer.FIRMA][rptdsRMNRB2.crm]"));
+    ASSERT_EQ(named.parts().size(), 2u);
+    EXPECT_EQ(named.parts()[0].kind, K::DadosGerField);
+    EXPECT_EQ(named.parts()[0].field, "FIRMA");
+    EXPECT_EQ(named.parts()[1].kind, K::Rmnrb2Field);
+    EXPECT_EQ(named.parts()[1].field, "CRM");
 }
 
 TEST(TextTemplate, RefusesUnknownTokensWithTheirPosition) {
