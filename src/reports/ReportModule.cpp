@@ -9,8 +9,10 @@
 #include "common/SuiteFolder.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QScreen>
 
 namespace rmnra {
 
@@ -52,6 +54,9 @@ bool ReportModule::execute(const std::string& reportName, const ReportData& data
         return false;
     ReportPreview preview(*rendered, printer(), pdfActive_, parent);
     preview.setZoom(1.0);
+    // Fill the screen even where no window manager honours the maximised state.
+    if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        preview.setGeometry(screen->availableGeometry());
     preview.showMaximized();
     preview.exec();
     return true;
