@@ -491,20 +491,25 @@ void createTables(fb::Attachment& db, const std::vector<TableDef>& tables) {
 }
 
 fb::Attachment createDatabase(const fb::Client& client, const std::string& path,
-                              const std::string& charset, const std::vector<TableDef>& tables) {
-    auto db = fb::Attachment::create(client, fb::ConnectionParams::forDatabase(path, charset));
+                              const std::string& charset, const std::vector<TableDef>& tables,
+                              bool forcedWrites) {
+    auto params = fb::ConnectionParams::forDatabase(path, charset);
+    params.forcedWrites = forcedWrites;
+    auto db = fb::Attachment::create(client, params);
     createTables(db, tables);
     return db;
 }
 
 } // namespace
 
-fb::Attachment createMainDatabase(const fb::Client& client, const std::string& path) {
-    return createDatabase(client, path, "NONE", kMainTables);
+fb::Attachment createMainDatabase(const fb::Client& client, const std::string& path,
+                                  bool forcedWrites) {
+    return createDatabase(client, path, "NONE", kMainTables, forcedWrites);
 }
 
-fb::Attachment createWorkAreaDatabase(const fb::Client& client, const std::string& path) {
-    return createDatabase(client, path, "WIN1252", kWorkAreaTables);
+fb::Attachment createWorkAreaDatabase(const fb::Client& client, const std::string& path,
+                                      bool forcedWrites) {
+    return createDatabase(client, path, "WIN1252", kWorkAreaTables, forcedWrites);
 }
 
 } // namespace rmnra

@@ -35,7 +35,10 @@ std::string createTableSql(const TableDef& table);
 
 // Create a new database file with its tables. The program itself never creates tables in a
 // suite it is pointed at; these serve suite creation and tests.
-fb::Attachment createMainDatabase(const fb::Client& client, const std::string& path);
-fb::Attachment createWorkAreaDatabase(const fb::Client& client, const std::string& path);
+// forcedWrites = false only for throw-away databases (tests).
+fb::Attachment createMainDatabase(const fb::Client& client, const std::string& path,
+                                  bool forcedWrites = true);
+fb::Attachment createWorkAreaDatabase(const fb::Client& client, const std::string& path,
+                                      bool forcedWrites = true);
 
 } // namespace rmnra

@@ -21,8 +21,9 @@ public:
         : client_(fb::Client::load(fb::kClientLibraryName)),
           mainPath_(makeFolder("dados") + "orvantis.bd"),
           workAreaPath_(makeFolder("interfac01") + "orvantis.bd"),
-          main_(createMainDatabase(client_, mainPath_)),
-          workArea_(createWorkAreaDatabase(client_, workAreaPath_)) {}
+          // Throw-away databases: no forced writes, so tests do not wait on the disk.
+          main_(createMainDatabase(client_, mainPath_, false)),
+          workArea_(createWorkAreaDatabase(client_, workAreaPath_, false)) {}
 
     fb::Client& client() const { return client_; }
     fb::Attachment& main() { return main_; }

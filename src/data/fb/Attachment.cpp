@@ -49,6 +49,7 @@ Attachment Attachment::create(const Client& client, const ConnectionParams& para
     fillDpb(dpb, params);
     dpb.integer(isc_dpb_page_size, 8192);
     dpb.string(isc_dpb_set_db_charset, "NONE");
+    dpb.integer(isc_dpb_force_write, params.forcedWrites ? 1 : 0);
     Status st(client);
     auto* raw = client.dispatcher()->createDatabase(st.get(), params.database.c_str(), dpb.length(),
                                                     dpb.buffer());

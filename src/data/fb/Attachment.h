@@ -24,6 +24,9 @@ struct ConnectionParams {
     // Connection character set: "NONE" or "WIN1252".
     std::string charset = "NONE";
     int dialect = 3;
+    // For create(): whether the new database writes through to disk at each commit (forced
+    // writes). Only throw-away test databases turn it off.
+    bool forcedWrites = true;
 
     // The suite's credentials, with ISC_USER / ISC_PASSWORD taking their place when set.
     static ConnectionParams forDatabase(const std::string& database, const std::string& charset);
