@@ -127,3 +127,14 @@ TEST_F(WindowTest, EscOnTheLoginPanelEndsTheProgram) {
 
 } // namespace
 } // namespace rmnra::test
+
+namespace rmnra::test {
+namespace {
+
+TEST_F(WindowTest, SairInTheToolbarClosesTheWindow) {
+    QTest::mouseClick(window->pnlTopo()->btnSair(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace rmnra::test

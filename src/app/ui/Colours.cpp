@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace rmnra::ui {
 
@@ -25,6 +26,12 @@ QColor colourFromSuiteValue(std::int32_t value) {
     default: // 15, button face, and anything else
         return palette.color(QPalette::Window);
     }
+}
+
+void useFaceColour(QWidget* panel) {
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    panel->setPalette(p);
 }
 
 } // namespace rmnra::ui

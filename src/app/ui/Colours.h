@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+
+class QWidget;
 #include <cstdint>
 
 namespace rmnra::ui {
@@ -14,5 +16,9 @@ inline const QColor kRed{255, 0, 0};
 // A colour in the suite's integer encoding: red in the low byte, then green, then blue; a
 // negative value names a system colour by the index in its low byte.
 QColor colourFromSuiteValue(std::int32_t value);
+
+// Panels that stand in for dialogs keep the face colour of dialogs, whatever colour the
+// window behind them has.
+void useFaceColour(QWidget* panel);
 
 } // namespace rmnra::ui

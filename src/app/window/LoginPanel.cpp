@@ -44,6 +44,7 @@ LoginPanel::LoginPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("PainelLogin"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
+    useFaceColour(this);
 
     auto* title = makeTitleBar(QStringLiteral("Identificação do Usuário"), this);
     title->setGeometry(2, 2, 328, 20);

@@ -1,6 +1,7 @@
 #include "ProgressPanel.h"
 
 #include "Gauge.h"
+#include "ui/Colours.h"
 #include "ui/TitleBar.h"
 
 #include <QLabel>
@@ -17,6 +18,7 @@ ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("PainelTermometro"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
+    useFaceColour(this);
     title_ = makeTitleBar(QStringLiteral("Progresso"), this);
     gauge_ = new Gauge(this);
     label_ = new QLabel(this);

@@ -44,6 +44,7 @@ RegistrationPanel::RegistrationPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("PainelConfigLivro"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
+    useFaceColour(this);
     makeTitleBar(QStringLiteral("Configuração - Dados Cadastrais da Farmácia"), this)
         ->setGeometry(2, 2, 497, 20);
 

@@ -1,5 +1,6 @@
 #include "Toolbar.h"
 
+#include "ToolbarButton.h"
 #include "ui/Colours.h"
 #include "ui/TitleBar.h"
 
@@ -29,19 +30,12 @@ Toolbar::Toolbar(QWidget* parent) : QFrame(parent) {
 
 QToolButton* Toolbar::addButton(const char* name, int left, int width, const QString& caption,
                                 const QString& icon) {
-    auto* b = new QToolButton(this);
+    auto* b = new ToolbarButton(this);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(caption);
     b->setIcon(QIcon(icon));
-    b->setIconSize(QSize(24, 24));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true); // flat
     b->setFocusPolicy(Qt::NoFocus);
     b->setFont(arialFont(10, true));
-    QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::white);
-    b->setPalette(p);
     b->setGeometry(left, 1, width, 65);
     b->setEnabled(false); // until the first activation enables them
     return b;
