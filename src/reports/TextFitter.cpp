@@ -47,7 +47,8 @@ void fitText(DrawOp& op) {
         return;
     // A little slack: screens and printers measure a few per cent differently.
     const double width = 0.97 * toPixels(std::max(0.0, op.box.width - 2 * kTextPadding));
-    const double height = toPixels(op.box.height);
+    // Wrapped lines keep clear of a frame above and below.
+    const double height = toPixels(std::max(0.0, op.box.height - 0.06));
     const bool multiLine = op.text.contains(u'\n');
     const double start = op.font.size;
     const double floor = std::min(start, kMinimumSize);
