@@ -1,4 +1,5 @@
 #include "WindowHarness.h"
+#include "settings/SettingsReader.h"
 #include "window/Toolbar.h"
 
 #include <QMenuBar>
@@ -134,6 +135,23 @@ namespace {
 TEST_F(WindowTest, SairInTheToolbarClosesTheWindow) {
     QTest::mouseClick(window->pnlTopo()->btnSair(), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace rmnra::test
+
+namespace rmnra::test {
+namespace {
+
+TEST(WindowStart, MissingSettingsFileEndsBeforeTheWindowIsShown) {
+    if (std::filesystem::exists(ProgramFolder() + kSettingsFileName))
+        GTEST_SKIP() << "a settings file lies beside the test program";
+    RecordingSink sink;
+    ui::FormRelatAdministrativo window({});
+    EXPECT_FALSE(window.formCreate());
+    EXPECT_EQ(sink.messages, QStringList{"Arquivo ORVANTIS.INI não encontrado. Execute o "
+                                         "programa Tarvicon.exe para criá-lo."});
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

@@ -16,6 +16,7 @@ ErrorDialog::ErrorDialog(const ErrorReportView& report, QWidget* parent) : QDial
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
     auto* message = new QLabel(report.message, this);
     message->setWordWrap(true);
+    message->setMinimumWidth(380);
     message->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     details_ = new QPlainTextEdit(report.details, this);
