@@ -1,5 +1,6 @@
 #include "book/BookRowRules.h"
 
+#include "BookRowPrinter.h"
 #include "common/RegionalSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BookRowPrinter.h"
 #include "RecordingUi.h"
 #include "SuiteData.h"
 #include "book/BookContext.h"
@@ -42,16 +43,17 @@ protected:
         s.order("01", 1, {2024, 3, 1}, "Pedido", "DR A", "CRM1");
         //   F1: 60 capsules, no prescribed quantity -> corrected to 60 once.
         s.formula("01", 1, 1, "CAPSULA", 60, null, "N1", Date{2024, 3, 1});
-        s.component("01", 1, 1, "DIAZEPAM", "DIAZ", 5.0, "mg");    // row R1
-        s.component("01", 1, 1, "LACTOSE", "LACT", 100.0, "mg");   // not controlled
+        //   Stored out of key order: the walk keeps the order the server returns.
         s.component("01", 1, 1, "FENOBARBITAL", "FENO", 0.5, "g"); // row R2
+        s.component("01", 1, 1, "LACTOSE", "LACT", 100.0, "mg");   // not controlled
+        s.component("01", 1, 1, "DIAZEPAM", "DIAZ", 5.0, "mg");    // row R1
         s.component("01", 1, 1, "", "DIAZ", 1.0, "mg");            // no name: skipped
         //   F123: no capsule count, prescribed 0 -> count 1, corrected to 1; NFORMULA "12".
         s.formula("01", 1, 123, "PO", null, 0, "N2", Date{2024, 3, 2});
         s.component("01", 1, 123, "SEM DCB", "NODCB", 2.0, "g");        // row R3
         s.component("01", 1, 123, "LISTA MINUSCULA", "LOWA", 1.0, "g"); // list "a"
         //   F3: prescribed 20 stays; a 16-character code is looked up by its first 13.
-        s.formula("01", 1, 3, "CREME", 30, 20, "N3", Date{2024, 3, 3});
+        s.formula("01", 1, 3, "CREME", 30, 20, "N3", Date{2024, 3, 2});
         s.component("01", 1, 3, "LONGO", "ABCDEFGHIJKLMNOP", 1.5, "%"); // row R4
         //   F4: nothing qualifies, so its prescribed 0 stays.
         s.formula("01", 1, 4, "CAPSULA", 10, 0, "N4", Date{2024, 3, 4});
@@ -115,7 +117,7 @@ protected:
                            "DR A", "CRM1", "60 CAP", "60 CAP", "01", "1", "1");
     const BookRow R3 = row("", "", "-", "PO e 2 g", "N2", Date{2024, 3, 2}, "DR A", "CRM1", "1 PO",
                            "1 PO", "01", "1", "12");
-    const BookRow R4 = row("D01", "Diazepam", "-", "CRE e 1,5 %", "N3", Date{2024, 3, 3}, "DR A",
+    const BookRow R4 = row("D01", "Diazepam", "-", "CRE e 1,5 %", "N3", Date{2024, 3, 2}, "DR A",
                            "CRM1", "20 CRE", "30 CRE", "01", "1", "3");
     const BookRow R5 = row("R01", "Clonazepam", "RIVOTRIL 2MG", "CX", "N5", Date{2024, 3, 5},
                            "DR C", "CRM3", "1,3 cx", "1,3 cx", "02", "1", "0");

@@ -4,6 +4,7 @@
 #include "book/BookReports.h"
 #include "book/BookTable.h"
 #include "book/InconsistencyReport.h"
+#include "book/MonthReader.h"
 #include "data/fb/Error.h"
 
 #include <filesystem>
@@ -88,13 +89,46 @@ TEST_F(PrepareBookTest, PreparesChecksAndPrintsTheMonth) {
 TEST_F(PrepareBookTest, BookOrderingComesFromTheSettings) {
     BookContext ctx = context();
     ASSERT_TRUE(Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31}));
-    // By date alone, rows of one date in the order they were written.
-    const std::vector<BookRow> byDate = {R6, R1, R2, R3, R4, R5};
-    EXPECT_EQ(bookOf(db.main(), kCnpj, "Data"), byDate);
-    EXPECT_EQ(bookOf(db.main(), kCnpj, "data"), byDate);
+    // By date alone (a missing date first); rows of one date in the server's order.
+    for (const char* ordering : {"Data", "data", "DATA"}) {
+        std::vector<BookRow> rows = bookOf(db.main(), kCnpj, ordering);
+        ASSERT_EQ(rows.size(), 6u);
+        EXPECT_EQ(rows[0], R6) << ordering;
+        for (size_t i = 2; i < rows.size(); ++i)
+            EXPECT_LE(*rows[i - 1].DATA, *rows[i].DATA) << ordering;
+        EXPECT_EQ(rows.back(), R5) << ordering;
+    }
     const std::vector<BookRow> byDcb = {R3, R6, R1, R4, R2, R5};
     EXPECT_EQ(bookOf(db.main(), kCnpj, "DATA,DCB"), byDcb);
     EXPECT_EQ(bookOf(db.main(), kCnpj, " DATA"), byDcb);
+}
+
+TEST_F(PrepareBookTest, FormulasAndComponentsKeepTheServerOrderWithinTheirOrder) {
+    auto tx = db.main().startTransaction();
+    MonthReader reader(tx, Period{{2024, 3, 1}, {2024, 3, 31}}, OrderSelection::PedidoTypeSorted);
+    std::vector<OrderRecord> orders = reader.readOrders();
+    reader.readDetails(orders, true);
+    tx.commit();
+
+    std::vector<std::string> keys;
+    for (const auto& o : orders)
+        keys.push_back(o.ESTACAO + "." + std::to_string(o.NPEDIDO) + " " + o.TIPOPEDIDO);
+    EXPECT_EQ(keys, (std::vector<std::string>{"01.1 Pedido", "01.2 PEDIDO", "02.1 Pedido",
+                                              "02.2 pedido", "03.5 Pedido"}));
+    // Stored out of key order, read back as stored.
+    std::vector<std::string> walked;
+    for (const auto& f : orders[0].formulas) {
+        walked.push_back(std::to_string(f.NFORMULA));
+        for (const auto& c : f.components)
+            walked.push_back(c.COMPONENTE);
+    }
+    EXPECT_EQ(walked, (std::vector<std::string>{"1", "FENOBARBITAL", "LACTOSE", "DIAZEPAM", "",
+                                                "123", "SEM DCB", "LISTA MINUSCULA", "3", "LONGO",
+                                                "4", "LACTOSE", "LISTA B"}));
+    EXPECT_TRUE(orders[0].items.empty());    // it has formulas
+    EXPECT_TRUE(orders[1].formulas.empty()); // "PEDIDO" is never walked
+    ASSERT_EQ(orders[2].items.size(), 2u);
+    EXPECT_EQ(orders[2].items[0].CODPROD, "RIVO");
 }
 
 TEST_F(PrepareBookTest, AFailureMidwayLeavesTheOldBookAndTheFormulasAsTheyWere) {
