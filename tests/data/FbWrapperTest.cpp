@@ -213,3 +213,34 @@ TEST(FirebirdClient, CredentialsComeFromTheEnvironmentWhenSet) {
 
 } // namespace
 } // namespace rmnra
+
+namespace rmnra {
+namespace {
+
+TEST(FirebirdValue, NumericsCompareAcrossScalesAndConvert) {
+    using fb::Numeric;
+    using fb::Value;
+    EXPECT_EQ(Value(Numeric{5, 0}), Value(Numeric{500000000, -8}));
+    EXPECT_NE(Value(Numeric{5, 0}), Value(Numeric{500000001, -8}));
+    const struct {
+        Numeric from;
+        int scale;
+        int64_t units;
+    } rescales[] = {{{125, -2}, -1, 13},
+                    {{-125, -2}, -1, -13},
+                    {{124, -2}, -1, 12},
+                    {{7, 0}, -3, 7000},
+                    {{199999999, -8}, -2, 200}};
+    for (const auto& r : rescales)
+        EXPECT_EQ(r.from.rescaled(r.scale).units, r.units) << r.from.units << "e" << r.from.scale;
+    EXPECT_EQ(Value(Numeric{-1999, -2}).integerOr(), -19); // truncated towards zero
+    EXPECT_EQ(Value(2.9).integerOr(), 2);
+    EXPECT_EQ(Value().integerOr(-1), -1);
+    EXPECT_EQ(Value("7").integerOr(-1), -1); // text is not a number
+    EXPECT_DOUBLE_EQ(Value(Numeric{1999, -2}).realOr(), 19.99);
+    EXPECT_EQ(Value().textOr("x"), "x");
+    EXPECT_NE(Value(""), Value()); // empty text is not NULL
+}
+
+} // namespace
+} // namespace rmnra
