@@ -1,5 +1,6 @@
 #include "WindowHarness.h"
 #include "settings/SettingsReader.h"
+#include "window/RegistrationPanel.h"
 #include "window/Toolbar.h"
 
 #include <QMenuBar>
@@ -152,6 +153,28 @@ TEST(WindowStart, MissingSettingsFileEndsBeforeTheWindowIsShown) {
     EXPECT_EQ(sink.messages, QStringList{"Arquivo ORVANTIS.INI não encontrado. Execute o "
                                          "programa Tarvicon.exe para criá-lo."});
     EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
+} // namespace rmnra::test
+
+namespace rmnra::test {
+namespace {
+
+TEST_F(WindowTest, WindowStaysWhileACommandRunsAndOtherCommandsAreIgnored) {
+    login().hide();
+    bool closedInside = true, registrationOpened = false;
+    window->commands().run("actPrepararLivroExecute", [&] {
+        window->close(); // the close box, while the command processes pending events
+        closedInside = !window->isVisible();
+        window->actConfCadExecute();
+        registrationOpened = window->painelConfigLivro()->isVisible();
+    });
+    EXPECT_FALSE(closedInside);
+    EXPECT_FALSE(registrationOpened);
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+    EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

@@ -17,6 +17,9 @@ int runLogin(const std::vector<std::string>& args) {
     } catch (const SettingsFileMissing& e) {
         printError(e.what());
         return 2;
+    } catch (const std::exception& e) {
+        printError(e.what());
+        return 1;
     }
     TerminalUserInterface ui;
     try {

@@ -248,6 +248,12 @@ void FormRelatAdministrativo::formActivate() {
 }
 
 void FormRelatAdministrativo::closeEvent(QCloseEvent* event) {
+    // Closing the window while a command processes pending events would pull the data from
+    // under it: the window's own close box waits until the command has ended.
+    if (commands_.busy() && !ending_) {
+        event->ignore();
+        return;
+    }
     // FormClose: the book table is closed; an error doing so does not keep the program.
     if (services_.closeBookTable) {
         try {
@@ -275,8 +281,15 @@ void FormRelatAdministrativo::escapePressed() {
 }
 
 void FormRelatAdministrativo::cancelLogin() {
-    painelLogin_->hide();
-    loginWaiting_ = false;
+    commands_.run("BotCancSenhaClick", [this] {
+        painelLogin_->hide();
+        loginWaiting_ = false;
+        endProgram();
+    });
+}
+
+void FormRelatAdministrativo::endProgram() {
+    ending_ = true;
     close();
 }
 
@@ -311,7 +324,7 @@ void FormRelatAdministrativo::loginUser() {
     const auto caption =
         login_->identifyWorkArea(nameText, *services_.runValues, *services_.workArea);
     if (!caption) {
-        close();
+        endProgram();
         return;
     }
     setWindowTitle(toQString(*caption));
@@ -357,7 +370,7 @@ void FormRelatAdministrativo::actInconsistenciasExecute() {
 }
 
 void FormRelatAdministrativo::actSairExecute() {
-    commands_.run("actSairExecute", [this] { close(); });
+    commands_.run("actSairExecute", [this] { endProgram(); });
 }
 
 void FormRelatAdministrativo::actConfImpressoraExecute() {

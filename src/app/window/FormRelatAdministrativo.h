@@ -76,6 +76,8 @@ private:
     void connectToolbar();
     void escapePressed();
     void cancelLogin();
+    // Sair, Cancela, a failed identification: the window closes even inside a command.
+    void endProgram();
     void run(const char* name, const std::function<void(UserInterface&)>& command);
     void notAvailable();
 
@@ -94,6 +96,7 @@ private:
     bool activated_ = false;
     bool loginWaiting_ = false;
     bool shown_ = false;
+    bool ending_ = false;
 };
 
 } // namespace rmnra::ui
