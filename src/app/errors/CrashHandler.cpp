@@ -15,7 +15,8 @@ namespace {
 
 // Everything the handler needs is prepared beforehand: it may only call async-signal-safe
 // functions (open, write, backtrace_symbols_fd once backtrace has been loaded).
-char logPath[4096];
+char folder[4096];
+char logPath[4352];
 char command[128];
 alignas(16) char alternateStack[64 * 1024];
 constexpr int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
@@ -61,14 +62,22 @@ void onCrash(int sig) {
     raise(sig);
 }
 
+// The day's file, prepared outside the handler (at start and at every command).
+void refreshLogPath() {
+    if (!folder[0])
+        return;
+    const std::string path =
+        (std::filesystem::path(folder) / errorLogFileName(std::time(nullptr))).string();
+    std::strncpy(logPath, path.c_str(), sizeof logPath - 1);
+}
+
 } // namespace
 
 void installCrashHandler(const std::string& logFolder) {
     std::error_code ec;
     std::filesystem::create_directories(logFolder, ec);
-    const std::string path =
-        (std::filesystem::path(logFolder) / errorLogFileName(std::time(nullptr))).string();
-    std::strncpy(logPath, path.c_str(), sizeof logPath - 1);
+    std::strncpy(folder, logFolder.c_str(), sizeof folder - 1);
+    refreshLogPath();
     // Loads the unwinder now: the first call may allocate, which a handler must not do.
     void* warm[1];
     backtrace(warm, 1);
@@ -86,6 +95,7 @@ void installCrashHandler(const std::string& logFolder) {
 }
 
 void setRunningCommand(const char* name) {
+    refreshLogPath();
     std::strncpy(command, name ? name : "", sizeof command - 1);
     command[sizeof command - 1] = '\0';
 }
