@@ -80,6 +80,8 @@ FormRelatAdministrativo::FormRelatAdministrativo(WindowServices services, QWidge
     connect(painelLogin_, &LoginPanel::ok, this,
             [this] { commands_.run("LoginUser", [this] { loginUser(); }); });
     connect(painelLogin_, &LoginPanel::cancel, this, &FormRelatAdministrativo::cancelLogin);
+    connect(painelConfigLivro_, &RegistrationPanel::exitRequested, this,
+            [this] { commands_.run("BitBtn36Click", [this] { painelConfigLivro_->leave(); }); });
     connect(pnl1_, &InconsistencyPanel::correctionRequested, this,
             &FormRelatAdministrativo::AcertarInconsistncias1Click);
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);

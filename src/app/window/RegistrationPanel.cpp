@@ -70,7 +70,8 @@ RegistrationPanel::RegistrationPanel(QWidget* parent) : QFrame(parent) {
     exit_->setPalette(p);
     exit_->setAutoDefault(true);
     exit_->setGeometry(271, 270, 220, 36);
-    connect(exit_, &QPushButton::clicked, this, &RegistrationPanel::leave);
+    // The window runs the exit as a command, one at a time with the others.
+    connect(exit_, &QPushButton::clicked, this, &RegistrationPanel::exitRequested);
 
     // Tab order follows the order of creation: fields top to bottom, then the button.
     QWidget* previous = nullptr;

@@ -33,6 +33,10 @@ public:
     QLineEdit* cnpjField() const { return cgc_; }
     QPushButton* exitButton() const { return exit_; }
 
+signals:
+    // The exit button was pressed (with the mouse, Space or Enter).
+    void exitRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
