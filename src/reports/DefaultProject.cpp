@@ -17,7 +17,7 @@ QByteArray defaultReportProject() {
     initReportResources();
     QFile file(QStringLiteral(":/rmnra/reports/rptRMNRA.xml"));
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("Projeto de relatorios padrao ausente do programa");
+        throw std::runtime_error("Projeto de relat\xF3rios padr\xE3o ausente do programa");
     return file.readAll();
 }
 

@@ -5,6 +5,7 @@
 #include "data/SuiteCreator.h"
 #include "data/fb/Client.h"
 #include "data/fb/Error.h"
+#include "reports/DefaultProject.h"
 
 #include <iostream>
 
@@ -31,17 +32,22 @@ int runCreateSuite(const std::vector<std::string>& args) {
     }
     try {
         createSuite(folder, demo, fb::clientLibraryPath(suiteFolder()));
+        // The suite needs the book reports before its first "Preparar Livro".
+        installDefaultReportProject(withTrailingSeparator(folder) + "RPT");
     } catch (const SuiteCreationRefused& e) {
         printError(e.what());
         return 1;
     } catch (const fb::Error& e) {
         printError(std::string("Erro do banco de dados: ") + e.what());
         return 1;
+    } catch (const std::runtime_error& e) {
+        printError(e.what());
+        return 1;
     }
     const std::string root = withTrailingSeparator(folder);
     std::cout << forTerminal("Su\xEDte criada em " + root +
                              ": dados/orvantis.bd, "
-                             "interfac/orvantis.bd, interfac01/orvantis.bd, RPT, LOG.")
+                             "interfac/orvantis.bd, interfac01/orvantis.bd, RPT/rptRMNRA.xml, LOG.")
               << "\n";
     if (demo)
         std::cout << forTerminal(std::string("Farm\xE1"
