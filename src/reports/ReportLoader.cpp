@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
+#include <cmath>
 #include <set>
 
 namespace rmnra {
@@ -75,7 +76,9 @@ private:
             return fallback;
         bool ok = false;
         double v = attr(name).trimmed().toDouble(&ok);
-        if (!ok || (!allowNegative && v < 0))
+        // "nan" and "inf" read as numbers, yet no measure can hold them: every check of
+        // room against NaN passes.
+        if (!ok || !std::isfinite(v) || (!allowNegative && v < 0))
             fail(QStringLiteral("valor \"%1\" inválido no atributo \"%2\"")
                      .arg(attr(name), QString::fromLatin1(name)));
         return v;
