@@ -4,6 +4,7 @@
 #include "CheckBookRows.h"
 #include "DbCatalogue.h"
 #include "data/fb/Attachment.h"
+#include "data/fb/Error.h"
 #include "data/fb/Statement.h"
 #include "data/fb/Transaction.h"
 
@@ -17,6 +18,21 @@ int scanAndStoreBook(BookContext& ctx, fb::Transaction& tx, const std::vector<Or
     applyCapsuleCorrections(tx, result.corrections);
     tx.commit();
     return static_cast<int>(result.rows.size());
+}
+
+void retryOnConcurrentUpdate(const std::function<void()>& attempt) {
+    // isc_deadlock: an update conflict with a transaction that committed while we waited.
+    constexpr long kDeadlock = 335544336L;
+    constexpr int kAttempts = 5;
+    for (int n = 1;; ++n) {
+        try {
+            attempt();
+            return;
+        } catch (const fb::Error& e) {
+            if (e.iscCode() != kDeadlock || n == kAttempts)
+                throw;
+        }
+    }
 }
 
 void applyCapsuleCorrections(fb::Transaction& tx,

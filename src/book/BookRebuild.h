@@ -5,6 +5,7 @@
 #include "MonthData.h"
 #include "MonthTable.h"
 
+#include <functional>
 #include <vector>
 
 namespace rmnra {
@@ -22,6 +23,12 @@ class Transaction;
 // and the formulas stay exactly as they were. Returns the number of rows written.
 int scanAndStoreBook(BookContext& ctx, fb::Transaction& tx, const std::vector<OrderRecord>& orders,
                      ScanOptions options);
+
+// Runs one attempt of a rebuild (read, walk and store in a transaction of its own) and runs
+// it again, up to a few times, when the store met a change that another program committed
+// to a row it writes while it waited: the next attempt reads that change instead of
+// overwriting it. Any other error, or the last conflict, is thrown.
+void retryOnConcurrentUpdate(const std::function<void()>& attempt);
 
 // The consistency pass over the stored book, read back in the configured order.
 void checkStoredBook(BookContext& ctx, int rowsWritten, bool processEvents);

@@ -11,27 +11,34 @@ namespace rmnra {
 
 bool Prepara_Rmnra(BookContext& ctx, const Date& firstDay, const Date& lastDay) {
     UserInterface& ui = ctx.ui;
-    fb::Transaction tx = ctx.main.startTransaction();
-    MonthReader reader(tx, Period{firstDay, lastDay}, OrderSelection::PedidoTypeSorted);
-    std::vector<OrderRecord> orders;
-    try {
-        orders = reader.readOrders();
-    } catch (const std::exception& e) {
-        ui.showMessage(unhandledErrorMessage("Prepara_Rmnra", e, 2231));
+    bool ordersRead = true;
+    int written = 0;
+    retryOnConcurrentUpdate([&] {
+        fb::Transaction tx = ctx.main.startTransaction();
+        MonthReader reader(tx, Period{firstDay, lastDay}, OrderSelection::PedidoTypeSorted);
+        std::vector<OrderRecord> orders;
+        try {
+            orders = reader.readOrders();
+        } catch (const std::exception& e) {
+            ui.showMessage(unhandledErrorMessage("Prepara_Rmnra", e, 2231));
+            ordersRead = false;
+            return;
+        }
+
+        ui.progressSetBounds(275, 54, 205, 180);
+        ui.progressSetMaximum(static_cast<int>(orders.size()));
+        ui.progressShow();
+        ui.progressSetLabel("Verifica\xE7\xE3o Inicial em Pedidos");
+        ui.progressRepaint();
+        reader.readDetails(orders, true);
+        ui.progressSetLabel("Verificando Pedidos");
+        ui.progressSetPosition(0);
+        ui.processPendingEvents();
+
+        written = scanAndStoreBook(ctx, tx, orders, ScanOptions{true, true});
+    });
+    if (!ordersRead)
         return false;
-    }
-
-    ui.progressSetBounds(275, 54, 205, 180);
-    ui.progressSetMaximum(static_cast<int>(orders.size()));
-    ui.progressShow();
-    ui.progressSetLabel("Verifica\xE7\xE3o Inicial em Pedidos");
-    ui.progressRepaint();
-    reader.readDetails(orders, true);
-    ui.progressSetLabel("Verificando Pedidos");
-    ui.progressSetPosition(0);
-    ui.processPendingEvents();
-
-    const int written = scanAndStoreBook(ctx, tx, orders, ScanOptions{true, true});
     checkStoredBook(ctx, written, true);
 
     ui.progressHide();

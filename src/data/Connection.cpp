@@ -20,6 +20,10 @@ void Connection::close() {
 }
 
 fb::Attachment& Connection::attachment() {
+    // A server that stopped or restarted leaves a dead attachment behind; dropping it lets
+    // the program go on once the server is back instead of failing until it is restarted.
+    if (attachment_ && !attachment_->ping())
+        attachment_.reset();
     if (!attachment_) {
         auto& client = fb::Client::load(libraryPath_);
         attachment_.emplace(

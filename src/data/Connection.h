@@ -27,7 +27,8 @@ public:
     bool isOpen() const { return attachment_.has_value(); }
     void close();
 
-    // The open attachment; opens it when closed (fb::Error when the database cannot be reached).
+    // The open attachment; opens it when closed or when the server no longer answers it
+    // (fb::Error when the database cannot be reached).
     fb::Attachment& attachment();
 
     // Runs work in one transaction: committed when it returns, rolled back when it throws.

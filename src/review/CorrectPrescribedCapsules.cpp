@@ -17,27 +17,30 @@ bool CorrectPrescribedCapsules(BookContext& ctx) {
         return false;
     }
 
-    fb::Transaction tx = ctx.main.startTransaction();
-    MonthReader reader(tx, period, OrderSelection::AllTypesUnsorted);
-    std::vector<OrderRecord> orders = reader.readOrders();
+    int written = 0;
+    retryOnConcurrentUpdate([&] {
+        fb::Transaction tx = ctx.main.startTransaction();
+        MonthReader reader(tx, period, OrderSelection::AllTypesUnsorted);
+        std::vector<OrderRecord> orders = reader.readOrders();
 
-    ui.progressMove(215, 120);
-    ui.progressSetMaximum(static_cast<int>(orders.size()));
-    ui.progressShow();
-    ui.progressSetLabel("Verifica\xE7\xE3o Inicial em \"Pedidos\"");
-    ui.progressRepaint();
-    int pedidos = 0;
-    for (const OrderRecord& o : orders)
-        if (o.TIPOPEDIDO == "Pedido")
-            ui.progressSetPosition(++pedidos);
-    ui.progressSetMaximum(pedidos);
-    ui.progressRepaint();
-    ui.progressSetLabel("Verificando Pedidos");
-    ui.progressRepaint();
-    ui.progressSetPosition(0);
+        ui.progressMove(215, 120);
+        ui.progressSetMaximum(static_cast<int>(orders.size()));
+        ui.progressShow();
+        ui.progressSetLabel("Verifica\xE7\xE3o Inicial em \"Pedidos\"");
+        ui.progressRepaint();
+        int pedidos = 0;
+        for (const OrderRecord& o : orders)
+            if (o.TIPOPEDIDO == "Pedido")
+                ui.progressSetPosition(++pedidos);
+        ui.progressSetMaximum(pedidos);
+        ui.progressRepaint();
+        ui.progressSetLabel("Verificando Pedidos");
+        ui.progressRepaint();
+        ui.progressSetPosition(0);
 
-    reader.readDetails(orders, false);
-    const int written = scanAndStoreBook(ctx, tx, orders, ScanOptions{false, false});
+        reader.readDetails(orders, false);
+        written = scanAndStoreBook(ctx, tx, orders, ScanOptions{false, false});
+    });
     checkStoredBook(ctx, written, false);
     ui.progressHide();
     return true;

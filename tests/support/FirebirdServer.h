@@ -39,8 +39,7 @@ public:
                                          " is missing (scripts/install-deps)");
         port_ = freeLoopbackPort();
         makeRoot();
-        pid_ = spawn({kServerProgram, "-p", std::to_string(port_)}, root() + "server.log");
-        waitUntilListening();
+        start();
     }
     ~FirebirdServer() { stop(); }
     FirebirdServer(const FirebirdServer&) = delete;
@@ -52,6 +51,14 @@ public:
     const std::string& password() const { return password_; }
     // A folder for the server's databases, ending in '/'.
     std::string dataFolder() const { return dir_.folder() + "data/"; }
+
+    // Starts the server again after stop(), on the same port and databases.
+    void start() {
+        if (pid_ > 0)
+            return;
+        pid_ = spawn({kServerProgram, "-p", std::to_string(port_)}, root() + "server.log");
+        waitUntilListening();
+    }
 
     // Stops the server (SIGTERM, then SIGKILL after three seconds: a server still busy with a
     // refused login may not end at once); bounded in time.

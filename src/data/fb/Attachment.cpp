@@ -105,6 +105,14 @@ void Attachment::detach() {
     raw_ = nullptr;
 }
 
+bool Attachment::ping() {
+    if (!raw_)
+        return false;
+    Status st(*client_);
+    raw_->ping(st.get());
+    return !st.failed();
+}
+
 Transaction Attachment::startTransaction() {
     return Transaction(*this);
 }

@@ -46,6 +46,8 @@ public:
 
     void detach();
     bool isAttached() const { return raw_ != nullptr; }
+    // Whether the database still answers; false when the server or the network is gone.
+    bool ping();
 
     // A read-committed transaction that waits on locks.
     Transaction startTransaction();
