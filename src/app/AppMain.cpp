@@ -4,11 +4,13 @@
 #include "errors/Application.h"
 #include "errors/CrashHandler.h"
 #include "errors/ErrorReporter.h"
+#include "errors/TerminationSignals.h"
 #include "window/FormRelatAdministrativo.h"
 
 namespace rmnra::ui {
 
 int runWindow(int argc, char** argv) {
+    blockTerminationSignals(); // before any thread starts
     Application app(argc, argv);
     installCrashHandler(logFolder());
     app.setApplicationName(QStringLiteral("RMNRA"));
@@ -24,6 +26,7 @@ int runWindow(int argc, char** argv) {
     } catch (...) {
         reportUnexpectedError(std::current_exception(), "Inicializa\xE7\xE3o", &window);
     }
+    handleTerminationSignals([&window] { window.requestEnd(); });
     window.show();
     return app.exec();
 }

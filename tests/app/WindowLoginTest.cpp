@@ -222,3 +222,18 @@ TEST_F(WindowTest, MenuItemsAndPopupReachTheirCommands) {
 
 } // namespace
 } // namespace rmnra::test
+
+namespace rmnra::test {
+namespace {
+
+TEST_F(WindowTest, TerminationSignalEndsTheProgramOnceTheCommandHasEnded) {
+    window->commands().run("actPrepararLivroExecute", [&] {
+        window->requestEnd();
+        QTest::qWait(20); // the command processes pending events
+        EXPECT_TRUE(window->isVisible());
+    });
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace rmnra::test

@@ -20,6 +20,8 @@ bool CommandRunner::run(const char* name, const std::function<void()>& command) 
     }
     busy_ = false;
     setRunningCommand("");
+    if (afterEach)
+        afterEach();
     return ok;
 }
 

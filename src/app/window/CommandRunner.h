@@ -17,6 +17,9 @@ public:
     bool run(const char* name, const std::function<void()>& command);
     bool busy() const { return busy_; }
 
+    // Runs after every command, once the runner is free again.
+    std::function<void()> afterEach;
+
 private:
     QWidget* window_;
     bool busy_ = false;

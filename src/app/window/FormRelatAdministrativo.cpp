@@ -84,6 +84,10 @@ FormRelatAdministrativo::FormRelatAdministrativo(WindowServices services, QWidge
             [this] { commands_.run("BitBtn36Click", [this] { painelConfigLivro_->leave(); }); });
     connect(pnl1_, &InconsistencyPanel::correctionRequested, this,
             &FormRelatAdministrativo::AcertarInconsistncias1Click);
+    commands_.afterEach = [this] {
+        if (endWhenIdle_)
+            endProgram();
+    };
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &FormRelatAdministrativo::escapePressed);
 }
@@ -288,6 +292,13 @@ void FormRelatAdministrativo::cancelLogin() {
         loginWaiting_ = false;
         endProgram();
     });
+}
+
+void FormRelatAdministrativo::requestEnd() {
+    if (commands_.busy())
+        endWhenIdle_ = true;
+    else
+        endProgram();
 }
 
 void FormRelatAdministrativo::endProgram() {

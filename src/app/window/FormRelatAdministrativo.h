@@ -47,6 +47,9 @@ public:
     void AcertarInconsistncias1Click();
     void habilitaBotoesRelatorios();
 
+    // A termination signal: ends the program now, or when the running command has ended.
+    void requestEnd();
+
     // Runs LoginUser with the panel's fields.
     void loginUser();
 
@@ -97,6 +100,7 @@ private:
     bool loginWaiting_ = false;
     bool shown_ = false;
     bool ending_ = false;
+    bool endWhenIdle_ = false;
 };
 
 } // namespace rmnra::ui
