@@ -2,6 +2,7 @@
 
 #include "InconsistencyPanel.h"
 #include "LoginPanel.h"
+#include "MainMenu.h"
 #include "ProgressPanel.h"
 #include "RegistrationPanel.h"
 #include "Toolbar.h"
@@ -15,7 +16,6 @@
 #include "ui/QtText.h"
 #include "ui/Resources.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -73,8 +73,8 @@ FormRelatAdministrativo::FormRelatAdministrativo(WindowServices services, QWidge
     ui_ = std::make_unique<WindowUserInterface>(this, *painelTermometro_, *pnl1_);
     setServices(std::move(services_));
 
-    buildMenu();
-    buildActions();
+    pm1_ = buildMainMenu(*this);
+    buildActionList(*this);
     connectToolbar();
 
     connect(painelLogin_, &LoginPanel::ok, this,
@@ -131,68 +131,6 @@ bool FormRelatAdministrativo::formCreate() {
     }
     setBackground(client_, colourFromSuiteValue(appSettings().ScreenBackgroundColor));
     return true;
-}
-
-void FormRelatAdministrativo::buildMenu() {
-    QMenuBar* mm1 = menuBar();
-    mm1->setObjectName(QStringLiteral("mm1"));
-    auto item = [this](QMenu* menu, const QString& caption,
-                       void (FormRelatAdministrativo::*slot)()) {
-        QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    item(nullptr, QStringLiteral("Dados Cadastrais"), &FormRelatAdministrativo::actConfCadExecute);
-    QMenu* livros = mm1->addMenu(QStringLiteral("Livros"));
-    item(livros, QStringLiteral("Preparar Livro"),
-         &FormRelatAdministrativo::actPrepararLivroExecute);
-    QMenu* mostrar = livros->addMenu(QStringLiteral("Mostrar Livro"));
-    item(mostrar, QStringLiteral("RMNRA"), &FormRelatAdministrativo::LivroOficial1Click);
-    item(mostrar, QStringLiteral("Detalhamento"),
-         &FormRelatAdministrativo::LivroNsdosPedidos1Click);
-    item(livros, QStringLiteral("Inconsistências"),
-         &FormRelatAdministrativo::actInconsistenciasExecute);
-    QMenu* utilitarios = mm1->addMenu(QStringLiteral("Utilitários"));
-    item(utilitarios, QStringLiteral("Configurar Impressora"),
-         &FormRelatAdministrativo::actConfImpressoraExecute);
-    item(utilitarios, QStringLiteral("Formatar Descrição do DCB"),
-         &FormRelatAdministrativo::FormatarDescrioDCB1Click);
-    item(nullptr, QStringLiteral("Sair"), &FormRelatAdministrativo::actSairExecute);
-
-    pm1_ = new QMenu(this);
-    pm1_->setObjectName(QStringLiteral("pm1"));
-    connect(pm1_->addAction(QStringLiteral("Mostrar Livro")), &QAction::triggered, this,
-            &FormRelatAdministrativo::LivroOficial1Click);
-}
-
-void FormRelatAdministrativo::buildActions() {
-    // acl1: the action list with its 24x24 pictures; no control is bound to it.
-    struct Def {
-        const char* name;
-        QString caption;
-        const char* icon;
-        void (FormRelatAdministrativo::*slot)();
-    };
-    const Def defs[] = {
-        {"actConfCad", QStringLiteral("Dados Cadastrais"), ":/icons/dados.svg",
-         &FormRelatAdministrativo::actConfCadExecute},
-        {"actInconsistencias", QStringLiteral("Inconsistências"), ":/icons/inconsistencias.svg",
-         &FormRelatAdministrativo::actInconsistenciasExecute},
-        {"actPrepararLivro", QStringLiteral("Preparar Livro"), ":/icons/livro.svg",
-         &FormRelatAdministrativo::actPrepararLivroExecute},
-        {"actSair", QStringLiteral("Sair"), ":/icons/sair.svg",
-         &FormRelatAdministrativo::actSairExecute},
-        {"actConfImpressora", QStringLiteral("Config. Impressora"), ":/icons/impressora.svg",
-         &FormRelatAdministrativo::actConfImpressoraExecute},
-    };
-    auto* acl1 = new QActionGroup(this);
-    acl1->setObjectName(QStringLiteral("acl1"));
-    acl1->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (const Def& d : defs) {
-        auto* a = new QAction(QIcon(QString::fromLatin1(d.icon)), d.caption, acl1);
-        a->setObjectName(QString::fromLatin1(d.name));
-        connect(a, &QAction::triggered, this, d.slot);
-    }
 }
 
 void FormRelatAdministrativo::connectToolbar() {

@@ -74,8 +74,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildMenu();
-    void buildActions();
     void connectToolbar();
     void escapePressed();
     void cancelLogin();
