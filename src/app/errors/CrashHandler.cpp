@@ -8,6 +8,7 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rmnra {
@@ -44,6 +45,7 @@ const char* signalName(int sig) {
 }
 
 void onCrash(int sig) {
+    mkdir(folder, 0755); // made only when there is something to write
     const int fd = open(logPath, O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (fd >= 0) {
         put(fd, "==== Falha fatal ====\nPrograma: RMNRA vers\xC3\xA3o " RMNRA_VERSION "\n");
@@ -74,8 +76,6 @@ void refreshLogPath() {
 } // namespace
 
 void installCrashHandler(const std::string& logFolder) {
-    std::error_code ec;
-    std::filesystem::create_directories(logFolder, ec);
     std::strncpy(folder, logFolder.c_str(), sizeof folder - 1);
     refreshLogPath();
     // Loads the unwinder now: the first call may allocate, which a handler must not do.
