@@ -11,6 +11,12 @@ namespace rmnra::cli {
 
 // Logs in as the window does and prints the work area's caption.
 int runLogin(const std::vector<std::string>& args) {
+    const bool userOnly = (args.size() == 2 && args[0] == "--user") ||
+                          (args.size() == 1 && args[0].rfind("--user=", 0) == 0);
+    if (!userOnly) {
+        printError("Uso: rmnra login --user NOME");
+        return 2;
+    }
     AppSettings& settings = appSettings();
     try {
         readSettingsFile(settings, ProgramFolder());
@@ -27,10 +33,6 @@ int runLogin(const std::vector<std::string>& args) {
         const CommandLineLogin login = loginFromCommandLine(args, session, ui);
         if (!login.ok)
             return 1;
-        if (!login.otherArgs.empty()) {
-            printError("Uso: rmnra login --user NOME");
-            return 2;
-        }
         std::cout << forTerminal(login.caption) << std::endl;
         return 0;
     } catch (const std::exception& e) {
