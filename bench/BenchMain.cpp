@@ -5,6 +5,7 @@
 #include "FloorStatement.h"
 #include "LiteralWalk.h"
 #include "PeakMemory.h"
+#include "PhaseBreakdown.h"
 #include "ReportTiming.h"
 #include "SilentUi.h"
 #include "Stopwatch.h"
@@ -37,6 +38,9 @@ struct Options {
     bool baseline = false;
     bool server = true;
     bool prepareOnly = false; // for a profiler: one preparation, nothing else
+    bool phases = false;      // how long each step of the preparation takes
+    bool reportOnly = false;  // the official book of the stored rows, nothing else
+    std::string database;     // kept database: generated when missing, reused when present
 };
 
 Options parse(int argc, char** argv) {
@@ -51,11 +55,18 @@ Options parse(int argc, char** argv) {
             o.baseline = true;
         else if (a == "--no-server")
             o.server = false;
+        else if (a == "--report-only")
+            o.reportOnly = true;
+        else if (a == "--phases")
+            o.phases = true;
         else if (a == "--prepare-only")
             o.prepareOnly = true;
+        else if (a == "--database" && i + 1 < argc)
+            o.database = argv[++i];
         else
-            throw std::runtime_error("usage: rmnra_bench --orders N [--repeat R] [--baseline] "
-                                     "[--no-server] [--prepare-only]");
+            throw std::runtime_error(
+                "usage: rmnra_bench --orders N [--repeat R] [--baseline] "
+                "[--no-server] [--prepare-only] [--phases] [--report-only] [--database FILE]");
     }
     return o;
 }
@@ -158,21 +169,36 @@ int run(const Options& o) {
     test::TempDir dir;
     setenv("ORVANTIS_HOME", dir.folder().c_str(), 1);
     std::filesystem::create_directories(dir.path() / "dados");
-    const std::string path = dir.folder() + "dados/orvantis.bd";
+    const std::string path = o.database.empty() ? dir.folder() + "dados/orvantis.bd" : o.database;
+    const bool reuse = !o.database.empty() && std::filesystem::exists(path);
     fb::Client& client = fb::Client::load(fb::kClientLibraryName);
 
     Results common;
     common["orders"] = std::to_string(o.orders);
     {
-        fb::Attachment db = createMainDatabase(client, path, true);
-        Stopwatch watch;
-        const SyntheticCounts c = fillSyntheticMonth(db, o.orders);
-        const double s = watch.lap();
-        std::cerr << o.orders << " orders: generated " << c.orders << " orders, " << c.formulas
-                  << " formulas, " << c.components << " components, " << c.items << " items in "
-                  << fixed(s, 1) << " s\n";
-        common["generate_s"] = fixed(s, 1);
+        fb::Attachment db =
+            reuse ? fb::Attachment::attach(client, fb::ConnectionParams::forDatabase(path, "NONE"))
+                  : createMainDatabase(client, path, true);
+        if (!reuse) {
+            Stopwatch watch;
+            const SyntheticCounts c = fillSyntheticMonth(db, o.orders);
+            const double s = watch.lap();
+            std::cerr << o.orders << " orders: generated " << c.orders << " orders, " << c.formulas
+                      << " formulas, " << c.components << " components, " << c.items << " items in "
+                      << fixed(s, 1) << " s\n";
+            common["generate_s"] = fixed(s, 1);
+        }
 
+        if (o.reportOnly) {
+            Results r = common;
+            measureReport(db, dir.folder(), r);
+            printResult(r);
+            return 0;
+        }
+        if (o.phases) {
+            printPhaseBreakdown(db, kSyntheticCnpj);
+            return 0;
+        }
         if (o.prepareOnly) {
             SilentUi ui;
             BookContext ctx{db, kSyntheticCnpj, "", ui};

@@ -13,14 +13,20 @@ constexpr size_t kDcbCodeWidth = 10;
 
 DbCatalogue::DbCatalogue(fb::Transaction& transaction) : tx_(transaction) {}
 
+fb::Statement& DbCatalogue::statement(std::optional<fb::Statement>& slot, const char* sql) {
+    if (!slot)
+        slot.emplace(tx_, sql);
+    return *slot;
+}
+
 std::optional<CatalogueEntry> DbCatalogue::component(const std::string& code) {
     auto it = components_.find(code);
     if (it != components_.end())
         return it->second;
     ++queries_;
-    auto rows = tx_.query("Select CODIGO, CONTROLADA, LISTA, DCB, REGMSMEDICAM from COMPONEN "
-                          "where CODIGO = ?",
-                          {code});
+    auto rows = statement(componentQuery_, "Select CODIGO, CONTROLADA, LISTA, DCB, REGMSMEDICAM "
+                                           "from COMPONEN where CODIGO = ?")
+                    .fetchAll({code});
     std::optional<CatalogueEntry> entry;
     if (!rows.empty()) {
         const auto& r = rows.front();
@@ -38,7 +44,8 @@ std::optional<DcbEntry> DbCatalogue::dcb(const std::string& code) {
     std::optional<DcbEntry> entry;
     if (code.size() <= kDcbCodeWidth) {
         ++queries_;
-        auto rows = tx_.query("Select DCB, DESCRICAO from DCB where DCB = ?", {code});
+        auto rows =
+            statement(dcbQuery_, "Select DCB, DESCRICAO from DCB where DCB = ?").fetchAll({code});
         if (!rows.empty())
             entry = DcbEntry{rows.front()[0].textOr(), rows.front()[1].textOr()};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MonthData.h"
+#include "data/fb/Statement.h"
 
 #include <map>
 #include <optional>
@@ -13,7 +14,8 @@ class Transaction;
 }
 
 // The component and DCB catalogues read from the database, each code looked up once per
-// run: a preparation asks for the same few substances over and over.
+// run: a preparation asks for the same few substances over and over. Each look-up statement
+// is prepared once, on first use: a month can name thousands of different codes.
 class DbCatalogue : public Catalogue {
 public:
     explicit DbCatalogue(fb::Transaction& transaction);
@@ -24,7 +26,11 @@ public:
     int queriesRun() const { return queries_; }
 
 private:
+    fb::Statement& statement(std::optional<fb::Statement>& slot, const char* sql);
+
     fb::Transaction& tx_;
+    std::optional<fb::Statement> componentQuery_;
+    std::optional<fb::Statement> dcbQuery_;
     std::map<std::string, std::optional<CatalogueEntry>> components_;
     std::map<std::string, std::optional<DcbEntry>> dcbs_;
     int queries_ = 0;

@@ -1,5 +1,6 @@
 #include "MonthReader.h"
 
+#include "data/fb/Statement.h"
 #include "data/fb/Transaction.h"
 
 #include <map>
@@ -32,6 +33,18 @@ std::optional<Date> optionalDate(const fb::Value& v) {
 
 using OrderKey = std::pair<std::string, std::int64_t>;
 
+// Rows are handed over one at a time as they are fetched: a large month's components, all
+// held as rows at once, would take several times the memory of the records made from them.
+template <typename Fn>
+void forEachRow(fb::Transaction& tx, const std::string& sql, const std::vector<fb::Value>& params,
+                Fn&& fn) {
+    fb::Statement statement = tx.prepare(sql);
+    fb::ResultSet rows = statement.open(params);
+    while (rows.next())
+        fn(rows.row());
+    rows.close();
+}
+
 } // namespace
 
 MonthReader::MonthReader(fb::Transaction& transaction, Period period, OrderSelection selection)
@@ -46,7 +59,7 @@ std::vector<OrderRecord> MonthReader::readOrders() {
         params.emplace_back("PEDIDO");
     }
     std::vector<OrderRecord> orders;
-    for (const fb::Row& r : tx_.query(sql, params)) {
+    forEachRow(tx_, sql, params, [&](const fb::Row& r) {
         OrderRecord o;
         o.ESTACAO = r[0].textOr();
         o.NPEDIDO = r[1].integerOr();
@@ -54,7 +67,7 @@ std::vector<OrderRecord> MonthReader::readOrders() {
         o.MEDICO = r[3].textOr();
         o.CRM = r[4].textOr();
         orders.push_back(std::move(o));
-    }
+    });
     return orders;
 }
 
@@ -72,10 +85,10 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
                     "f.NPEDIDO = p.NPEDIDO") +
         kDetailOrders;
     std::map<std::tuple<std::string, std::int64_t, std::int64_t>, FormulaRecord*> byFormula;
-    for (const fb::Row& r : tx_.query(formulaSql, params)) {
+    forEachRow(tx_, formulaSql, params, [&](const fb::Row& r) {
         auto it = byOrder.find({r[0].textOr(), r[1].integerOr()});
         if (it == byOrder.end())
-            continue;
+            return;
         FormulaRecord f;
         f.NFORMULA = r[2].integerOr();
         f.FORMAFARMA = r[3].textOr();
@@ -84,7 +97,7 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
         f.DATAPRESCRICAO = optionalDate(r[6]);
         f.QDE_CAPS_PRESCRITA = optionalInteger(r[7]);
         it->second->formulas.push_back(std::move(f));
-    }
+    });
     // Pointers are taken once every formula is in place.
     for (auto& [key, order] : byOrder)
         for (auto& f : order->formulas)
@@ -95,13 +108,13 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
                     "c.QDEDIG, c.UNIDDIG from PEDIDOS p join COMPEDID c on "
                     "c.ESTACAO = p.ESTACAO and c.NPEDIDO = p.NPEDIDO") +
         kDetailOrders;
-    for (const fb::Row& r : tx_.query(componentSql, params)) {
+    forEachRow(tx_, componentSql, params, [&](const fb::Row& r) {
         auto it = byFormula.find({r[0].textOr(), r[1].integerOr(), r[2].integerOr()});
         if (it == byFormula.end())
-            continue;
+            return;
         it->second->components.push_back(
             {r[3].textOr(), r[4].textOr(), optionalReal(r[5]), r[6].textOr()});
-    }
+    });
 
     if (!readItems)
         return;
@@ -112,13 +125,13 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
         kDetailOrders +
         " and not exists (select 1 from PEDIFORM f where f.ESTACAO = p.ESTACAO and "
         "f.NPEDIDO = p.NPEDIDO)";
-    for (const fb::Row& r : tx_.query(itemSql, params)) {
+    forEachRow(tx_, itemSql, params, [&](const fb::Row& r) {
         auto it = byOrder.find({r[0].textOr(), r[1].integerOr()});
         if (it == byOrder.end() || !it->second->formulas.empty())
-            continue;
+            return;
         it->second->items.push_back({r[2].textOr(), r[3].textOr(), r[4].textOr(),
                                      optionalReal(r[5]), r[6].textOr(), optionalDate(r[7])});
-    }
+    });
 }
 
 } // namespace rmnra

@@ -1,0 +1,50 @@
+#include "PhaseBreakdown.h"
+
+#include "SilentUi.h"
+#include "Stopwatch.h"
+#include "SyntheticMonth.h"
+#include "book/BookRebuild.h"
+#include "book/BookReports.h"
+#include "book/BookTable.h"
+#include "book/DbCatalogue.h"
+#include "book/MonthReader.h"
+#include "data/fb/Attachment.h"
+#include "data/fb/Transaction.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace rmnra::bench {
+
+void printPhaseBreakdown(fb::Attachment& main, const std::string& cnpj) {
+    SilentUi ui;
+    BookContext ctx{main, cnpj, "", ui};
+    Stopwatch watch;
+    auto step = [&](const char* name) {
+        std::fprintf(stderr, "    %-34s %8.3f s\n", name, watch.lap());
+    };
+    fb::Transaction tx = main.startTransaction();
+    MonthReader reader(tx, Period{kSyntheticFirstDay, kSyntheticLastDay},
+                       OrderSelection::PedidoTypeSorted);
+    std::vector<OrderRecord> orders = reader.readOrders();
+    step("read the month's orders");
+    reader.readDetails(orders, true);
+    step("read formulas, components, items");
+    DbCatalogue catalogue(tx);
+    ScanResult result = BookScan(catalogue, ui, ScanOptions{true, true}, cnpj).run(orders);
+    step("scan (catalogue look-ups included)");
+    replaceBookRows(tx, cnpj, result.rows);
+    step("delete and insert the book rows");
+    applyCapsuleCorrections(tx, result.corrections);
+    step("capsule corrections");
+    tx.commit();
+    step("commit");
+    checkStoredBook(ctx, static_cast<int>(result.rows.size()), true);
+    step("read back and consistency pass");
+    readBookReportData(ctx);
+    step("read the book for the report");
+    std::cerr << "    (" << result.rows.size() << " rows, " << result.corrections.size()
+              << " corrections, " << catalogue.queriesRun() << " catalogue queries)\n";
+}
+
+} // namespace rmnra::bench
