@@ -38,6 +38,7 @@ WindowServices AppWiring::services(QWidget* window) {
     s.reportRunner = [&rm, window](const std::string& name, const ReportData& data) {
         rm.execute(name, data, window);
     };
+    s.closeReportProject = [&rm] { rm.close(); };
     s.activatePdfRenderer = [&rm] { rm.activatePdfRenderer(); };
     s.configurePrinter = [&rm, window] { rm.configurePrinter(window); };
     s.closeBookTable = [&session] { session.dm.RMNRB2.close(); };

@@ -26,6 +26,7 @@ std::vector<ReportValue> noMovementPlaceholder(const ReportTable& book, const st
 
 void ShowOfficialBook(BookContext& ctx) {
     ReportData data = readBookReportData(ctx);
+    ctx.ui.closeReportProject();
     if (!data.rmnrb2.rows.empty()) {
         ctx.ui.runReport(kOfficialReport, data);
         return;

@@ -36,6 +36,11 @@ public:
     // preview is closed (or the files are written, on the command line).
     virtual void runReport(const std::string& reportName, const ReportData& data) = 0;
 
+    // Discards the loaded report project, so that the next run reads the file again (the
+    // official book always prints with the project as it is on disk). Nothing to do where
+    // no project is kept loaded.
+    virtual void closeReportProject() {}
+
     // Lets the window repaint during long commands.
     virtual void processPendingEvents() = 0;
 };

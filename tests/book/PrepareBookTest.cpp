@@ -201,6 +201,11 @@ TEST_F(PrepareBookTest, BookCommandsReadWhatIsThereAndNeverStoreThePlaceholder) 
     EXPECT_EQ(ui.reports[3].name, "rptOficialSemMovimentacao");
     EXPECT_EQ(ui.reports[4].name, "rptDetalha");
     EXPECT_TRUE(ui.reports[4].data.rmnrb2.rows.empty());
+    // The official books read the project file anew; the listing reuses a loaded one.
+    EXPECT_EQ(ui.reportEvents,
+              (std::vector<std::string>{"close", "rptOficial", "rptDetalha", "close",
+                                        "rptOficialSemMovimentacao", "close",
+                                        "rptOficialSemMovimentacao", "rptDetalha"}));
     EXPECT_TRUE(query(db.main(), "select 1 from RMNRB2 where CNPJ = ''").empty());
     EXPECT_EQ(bookDcbs(kCnpj), std::vector<std::string>{"OLD"});
 }

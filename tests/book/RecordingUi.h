@@ -22,6 +22,7 @@ public:
     std::vector<int> positions;
     std::vector<std::vector<std::string>> inconsistencyPanels;
     std::vector<ReportRun> reports;
+    std::vector<std::string> reportEvents; // report names and "close", in order
     int bounds[4] = {0, 0, 0, 0};
     bool progressVisible = false;
     int pendingEventCalls = 0;
@@ -47,7 +48,9 @@ public:
         if (duringReport)
             duringReport(name);
         reports.push_back({name, data});
+        reportEvents.push_back(name);
     }
+    void closeReportProject() override { reportEvents.push_back("close"); }
     void processPendingEvents() override { ++pendingEventCalls; }
 };
 

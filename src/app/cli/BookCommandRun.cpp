@@ -83,6 +83,10 @@ int runBookCommand(const BookCommandSpec& spec, const std::vector<std::string>& 
             app = reportApplication();
             reports = std::make_unique<ReportModule>();
         }
+        ui.setReportProjectCloser([&] {
+            if (reports)
+                reports->close();
+        });
         ui.setReportExporter([&](const std::string& name, const ReportData& data) {
             if (parsed->pdf.empty() && parsed->html.empty()) {
                 std::cerr << "Relat\xC3\xB3rio " << name
@@ -90,8 +94,6 @@ int runBookCommand(const BookCommandSpec& spec, const std::vector<std::string>& 
                           << std::endl;
                 return;
             }
-            // Every run reads the project file again, as the window does for the book.
-            reports->close();
             if (!reports->exportReport(name, data, parsed->pdf, parsed->html))
                 throw std::runtime_error("O projeto de relat\xF3rios " + reports->projectPath() +
                                          " n\xE3o tem o relat\xF3rio " + name + ".");

@@ -81,6 +81,11 @@ void TerminalUserInterface::showInconsistencies(const std::vector<std::string>& 
     out_.flush();
 }
 
+void TerminalUserInterface::closeReportProject() {
+    if (projectCloser_)
+        projectCloser_();
+}
+
 void TerminalUserInterface::runReport(const std::string& reportName, const ReportData& data) {
     endBar();
     if (!exporter_)

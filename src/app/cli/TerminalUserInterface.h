@@ -20,6 +20,9 @@ public:
     TerminalUserInterface(std::ostream& out, std::ostream& err, bool errIsTerminal);
 
     void setReportExporter(ReportExporter exporter) { exporter_ = std::move(exporter); }
+    void setReportProjectCloser(std::function<void()> closer) {
+        projectCloser_ = std::move(closer);
+    }
 
     void showMessage(const std::string& text) override;
     void progressSetBounds(int, int, int, int) override {}
@@ -32,6 +35,7 @@ public:
     void progressRepaint() override { drawBar(); }
     void showInconsistencies(const std::vector<std::string>& lines) override;
     void runReport(const std::string& reportName, const ReportData& data) override;
+    void closeReportProject() override;
     void processPendingEvents() override {}
 
 private:
@@ -42,6 +46,7 @@ private:
     std::ostream& err_;
     bool terminal_;
     ReportExporter exporter_;
+    std::function<void()> projectCloser_;
     bool shown_ = false;
     bool barDrawn_ = false;
     int maximum_ = 100;

@@ -110,6 +110,7 @@ void FormRelatAdministrativo::setServices(WindowServices services) {
     services_ = std::move(services);
     painelConfigLivro_->setStore(services_.registration);
     ui_->setReportRunner(services_.reportRunner);
+    ui_->setReportProjectCloser(services_.closeReportProject);
     login_.reset();
     if (services_.users)
         login_ = std::make_unique<LoginUser>(*services_.users, *ui_, logFolder());

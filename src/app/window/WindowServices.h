@@ -18,6 +18,7 @@ struct WindowServices {
     WorkAreaIdentifier* workArea = nullptr;
     RegistrationStore* registration = nullptr;
     ReportRunner reportRunner;
+    std::function<void()> closeReportProject;
 
     std::function<void()> assignColumnLists;   // first activation
     std::function<void()> activatePdfRenderer; // first activation

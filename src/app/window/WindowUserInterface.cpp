@@ -66,6 +66,11 @@ void WindowUserInterface::runReport(const std::string& reportName, const ReportD
     reportRunner_(reportName, data);
 }
 
+void WindowUserInterface::closeReportProject() {
+    if (projectCloser_)
+        projectCloser_();
+}
+
 void WindowUserInterface::processPendingEvents() {
     QApplication::processEvents();
 }

@@ -22,6 +22,9 @@ public:
                         InconsistencyPanel& inconsistencies);
 
     void setReportRunner(ReportRunner runner) { reportRunner_ = std::move(runner); }
+    void setReportProjectCloser(std::function<void()> closer) {
+        projectCloser_ = std::move(closer);
+    }
 
     void showMessage(const std::string& text) override;
     void progressSetBounds(int left, int top, int width, int height) override;
@@ -34,6 +37,7 @@ public:
     void progressRepaint() override;
     void showInconsistencies(const std::vector<std::string>& lines) override;
     void runReport(const std::string& reportName, const ReportData& data) override;
+    void closeReportProject() override;
     void processPendingEvents() override;
 
 private:
@@ -41,6 +45,7 @@ private:
     ProgressPanel& progress_;
     InconsistencyPanel& inconsistencies_;
     ReportRunner reportRunner_;
+    std::function<void()> projectCloser_;
 };
 
 } // namespace rmnra::ui
