@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "fb/Client.h"
+#include "fb/Error.h"
 
 namespace rmnra {
 
@@ -26,8 +27,15 @@ fb::Attachment& Connection::attachment() {
         attachment_.reset();
     if (!attachment_) {
         auto& client = fb::Client::load(libraryPath_);
-        attachment_.emplace(
-            fb::Attachment::attach(client, fb::ConnectionParams::forDatabase(database_, charset_)));
+        try {
+            attachment_.emplace(fb::Attachment::attach(
+                client, fb::ConnectionParams::forDatabase(database_, charset_)));
+        } catch (const fb::Error& e) {
+            // The server's own text is English and does not say which database was meant.
+            throw fb::Error("N\xE3o foi poss\xEDvel conectar ao banco de dados \"" + database_ +
+                                "\".\r" + e.what(),
+                            e.iscCode(), e.sqlState());
+        }
     }
     return *attachment_;
 }
