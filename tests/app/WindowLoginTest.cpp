@@ -27,6 +27,8 @@ TEST_F(WindowTest, StartsWaitingForTheLoginWithTheAccountName) {
     EXPECT_TRUE(login().nameField()->hasFocus());
     // The account name as the system gives it, not upper-cased.
     EXPECT_EQ(login().nameField()->text().toStdString(), getpwuid(geteuid())->pw_name);
+    // Proposed selected, so that typing another name replaces it.
+    EXPECT_EQ(login().nameField()->selectedText(), login().nameField()->text());
     EXPECT_EQ(login().passwordField()->echoMode(), QLineEdit::Password);
 
     QStringList menus;

@@ -255,12 +255,15 @@ void FormRelatAdministrativo::loginUser() {
     const std::string nameText = fromQString(name->text());
     switch (login_->checkCredentials(nameText, fromQString(password->text()))) {
     case LoginOutcome::WrongPassword:
+        // The refused text is selected so that the next try simply types over it.
         password->setFocus(Qt::OtherFocusReason);
+        password->selectAll();
         return;
     case LoginOutcome::EmptyName:
     case LoginOutcome::UnknownUser:
     case LoginOutcome::NotGranted:
         name->setFocus(Qt::OtherFocusReason);
+        name->selectAll();
         return;
     case LoginOutcome::Granted:
         break;

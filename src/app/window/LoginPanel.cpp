@@ -96,8 +96,11 @@ void LoginPanel::present() {
     setGeometry(224, 135, 332, 130);
     show();
     raise();
-    if (editNome_->isEnabled() && editNome_->isVisible())
+    if (editNome_->isEnabled() && editNome_->isVisible()) {
         editNome_->setFocus(Qt::OtherFocusReason);
+        // The proposed account name is selected, so typing another name replaces it.
+        editNome_->selectAll();
+    }
 }
 
 bool LoginPanel::eventFilter(QObject* watched, QEvent* event) {
