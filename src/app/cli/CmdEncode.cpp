@@ -7,13 +7,21 @@
 
 namespace rmnra::cli {
 
-// Helps an administrator create users: prints the stored form of a name or password.
+// Helps an administrator create users: prints the stored form of a name or password. Without
+// an argument the text is the first line of standard input, so that a password never shows
+// in the list of running processes.
 int runEncode(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        printError("Uso: rmnra encode TEXTO");
+    if (args.size() > 1) {
+        printError("Uso: rmnra encode [TEXTO]");
         return 2;
     }
-    auto text = utf8ToCp1252(args[0]);
+    std::string input;
+    if (args.empty()) {
+        std::getline(std::cin, input);
+        if (!input.empty() && input.back() == '\r')
+            input.pop_back();
+    }
+    auto text = utf8ToCp1252(args.empty() ? input : args[0]);
     if (!text) {
         printError("O texto cont\xE9m um caractere que n\xE3o existe em Windows-1252.");
         return 1;

@@ -12,7 +12,7 @@ namespace {
 
 const std::array kCommands = {
     Command{"settings", "rmnra settings", &runSettings},
-    Command{"encode", "rmnra encode TEXT", &runEncode},
+    Command{"encode", "rmnra encode [TEXT]", &runEncode},
     Command{"create-suite", "rmnra create-suite PASTA [--demo]", &runCreateSuite},
     Command{"login", "rmnra login --user NOME", &runLogin},
     Command{"prepare", "rmnra prepare --user NOME [--pdf ARQUIVO] [--html ARQUIVO]", &runPrepare},
