@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -83,12 +84,24 @@ void writeReportFile(const std::string& path, const std::vector<std::string>& li
     std::string bytes;
     for (const auto& line : lines)
         bytes += line + "\r\n";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out)
+    // Written whole beside the file and then renamed over it: a full disk leaves the earlier
+    // report as it was instead of a cut one that reads as complete.
+    const std::string temporary = path + ".tmp";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (out) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
+        out.close(); // the buffered bytes reach the disk here, and may not fit
+    }
+    std::error_code renameError;
+    if (out)
+        std::filesystem::rename(temporary, path, renameError);
+    if (!out || renameError) {
+        const int error = renameError ? renameError.value() : errno;
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
         throw std::runtime_error("N\xE3o foi poss\xEDvel gravar o arquivo \"" + path +
-                                 "\": " + std::strerror(errno));
+                                 "\": " + std::strerror(error));
+    }
 }
 
 std::vector<std::string> readReportFile(const std::string& path) {

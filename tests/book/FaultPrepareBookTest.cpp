@@ -10,6 +10,7 @@
 #include "data/Session.h"
 #include "data/fb/Error.h"
 #include "settings/AppSettings.h"
+#include "support/FileSizeLimit.h"
 #include "support/FirebirdServer.h"
 
 #include <chrono>
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <optional>
 #include <thread>
 
 namespace rmnra {
@@ -212,6 +214,41 @@ TEST_F(FaultPrepareBookTest, AnUnwritableReportFileNamesItsPathAfterTheBookIsSto
     EXPECT_EQ(asText(query(db.main(), kBookSql)), asText(book));
     EXPECT_EQ(asText(query(db.main(), kFormulasSql)), asText(correctedFormulas()));
     EXPECT_TRUE(ui.inconsistencyPanels.empty());
+}
+
+TEST_F(FaultPrepareBookTest, AFullDiskKeepsTheEarlierReportWholeAndTheBookStored) {
+    test::execute(db.main(), "update PEDIFORM set NUMERONOTIFICACAO = null");
+    const std::string path = inconsistencyReportPath();
+    const std::vector<std::string> earlier = {"RELAT\xD3RIO ANTERIOR", "01.9.1 linha antiga"};
+    writeReportFile(path, earlier);
+
+    // The disk fills once the book is stored, while the rows are checked: room for the
+    // title lines of the report, not for its six problem lines.
+    std::optional<test::FileSizeLimit> disk;
+    ui.onEvents = [&] {
+        if (!disk && ui.labels.back() == "Verificando Inconsist\xEAncia")
+            disk.emplace(120);
+    };
+    BookContext ctx = context();
+    try {
+        Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31});
+        ADD_FAILURE() << "a report that did not fit was taken as written";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("\"" + path + "\""), std::string::npos) << e.what();
+    }
+    ASSERT_TRUE(disk.has_value());
+    disk.reset();
+    EXPECT_EQ(readReportFile(path), earlier);
+    for (const auto& entry : std::filesystem::directory_iterator(db.suiteFolder()))
+        EXPECT_FALSE(entry.is_regular_file() && entry.path().filename() != "DM.RMNRA.TXT")
+            << "left behind: " << entry.path();
+    EXPECT_TRUE(ui.inconsistencyPanels.empty());
+
+    auto book = preparedBook();
+    for (int n = 0; n < 6; ++n)
+        book[n][3] = "";
+    EXPECT_EQ(asText(query(db.main(), kBookSql)), asText(book));
+    EXPECT_EQ(asText(query(db.main(), kFormulasSql)), asText(correctedFormulas()));
 }
 
 } // namespace
