@@ -10,7 +10,8 @@ unsigned insertFormulaRowsInOneStatement(fb::Attachment& main, const std::string
                                          const Date& firstDay, const Date& lastDay) {
     // The same rules as the preparation: exact type "Pedido", a named component whose code
     // is in the catalogue as controlled list "A", the DCB name when found, the capsule count
-    // at least 1 and the prescribed count corrected to it when missing.
+    // at least 1 and the prescribed count corrected to it when missing. The same join plan as
+    // the preparation's reader: the month's orders first, then their details by key.
     const std::string sql =
         std::string("INSERT INTO RMNRB2 (") + Rmnrb2Columns +
         ") SELECT co.DCB, COALESCE(d.DESCRICAO, c.COMPONENTE), '-', "
@@ -25,7 +26,7 @@ unsigned insertFormulaRowsInOneStatement(fb::Attachment& main, const std::string
         "LEFT(f.FORMAFARMA, 3), "
         "p.ESTACAO, p.NPEDIDO, f.NFORMULA, CAST(? AS VARCHAR(14)) "
         "FROM PEDIDOS p "
-        "JOIN PEDIFORM f ON f.ESTACAO = p.ESTACAO AND f.NPEDIDO = p.NPEDIDO "
+        "JOIN PEDIFORM f ON f.ESTACAO = p.ESTACAO || '' AND f.NPEDIDO = p.NPEDIDO + 0 "
         "JOIN COMPEDID c ON c.ESTACAO = f.ESTACAO AND c.NPEDIDO = f.NPEDIDO "
         "AND c.NFORMULA = f.NFORMULA "
         "JOIN COMPONEN co ON co.CODIGO = LEFT(c.CODIGOCOMP, 13) "

@@ -1,5 +1,6 @@
 #include "PhaseBreakdown.h"
 
+#include "ProcessFigures.h"
 #include "SilentUi.h"
 #include "Stopwatch.h"
 #include "SyntheticMonth.h"
@@ -20,8 +21,12 @@ void printPhaseBreakdown(fb::Attachment& main, const std::string& cnpj) {
     SilentUi ui;
     BookContext ctx{main, cnpj, "", ui};
     Stopwatch watch;
+    double cpu = processCpuSeconds();
+    std::fprintf(stderr, "    %-34s %8s %8s\n", "", "wall s", "cpu s");
     auto step = [&](const char* name) {
-        std::fprintf(stderr, "    %-34s %8.3f s\n", name, watch.lap());
+        const double now = processCpuSeconds();
+        std::fprintf(stderr, "    %-34s %8.3f %8.3f\n", name, watch.lap(), now - cpu);
+        cpu = now;
     };
     fb::Transaction tx = main.startTransaction();
     MonthReader reader(tx, Period{kSyntheticFirstDay, kSyntheticLastDay},

@@ -1,7 +1,8 @@
-#include "PeakMemory.h"
+#include "ProcessFigures.h"
 
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 
 namespace rmnra::bench {
 
@@ -17,6 +18,13 @@ double peakResidentMb() {
 void resetPeakResident() {
     // "5" resets the peak to the current resident size (Linux 4.0 and later).
     std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double processCpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(u.ru_utime) + seconds(u.ru_stime);
 }
 
 } // namespace rmnra::bench

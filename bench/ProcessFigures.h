@@ -7,4 +7,9 @@ namespace rmnra::bench {
 double peakResidentMb();
 void resetPeakResident();
 
+// Processor time the process has used so far (user and system, every thread), in seconds:
+// with the embedded engine this includes the database's own work, and unlike the wall clock
+// it does not grow when other programs load the machine.
+double processCpuSeconds();
+
 } // namespace rmnra::bench

@@ -15,6 +15,11 @@ namespace {
 // the walk's exact test, which is applied again while walking.
 const char* kDetailOrders = " where p.DATAPEDIDO between ? and ? and p.TIPOPEDIDO = ?";
 
+// The joins compare expressions of the order's key (ESTACAO || '', NPEDIDO + 0), which keeps
+// the server from looking each detail row's order up by its key: it reads the orders once
+// and each order's details through the detail table's key instead. Otherwise it reads the
+// whole detail table, every month the suite has kept, and looks up an order per row.
+
 std::optional<std::int64_t> optionalInteger(const fb::Value& v) {
     return v.isNull() ? std::nullopt : std::optional<std::int64_t>(v.integerOr());
 }
@@ -81,8 +86,8 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
     const std::string formulaSql =
         std::string("Select p.ESTACAO, p.NPEDIDO, f.NFORMULA, f.FORMAFARMA, f.QDECAPSULAS, "
                     "f.NUMERONOTIFICACAO, f.DATAPRESCRICAO, f.QDE_CAPS_PRESCRITA "
-                    "from PEDIDOS p join PEDIFORM f on f.ESTACAO = p.ESTACAO and "
-                    "f.NPEDIDO = p.NPEDIDO") +
+                    "from PEDIDOS p join PEDIFORM f on f.ESTACAO = p.ESTACAO || '' and "
+                    "f.NPEDIDO = p.NPEDIDO + 0") +
         kDetailOrders;
     std::map<std::tuple<std::string, std::int64_t, std::int64_t>, FormulaRecord*> byFormula;
     forEachRow(tx_, formulaSql, params, [&](const fb::Row& r) {
@@ -106,7 +111,7 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
     const std::string componentSql =
         std::string("Select p.ESTACAO, p.NPEDIDO, c.NFORMULA, c.COMPONENTE, c.CODIGOCOMP, "
                     "c.QDEDIG, c.UNIDDIG from PEDIDOS p join COMPEDID c on "
-                    "c.ESTACAO = p.ESTACAO and c.NPEDIDO = p.NPEDIDO") +
+                    "c.ESTACAO = p.ESTACAO || '' and c.NPEDIDO = p.NPEDIDO + 0") +
         kDetailOrders;
     forEachRow(tx_, componentSql, params, [&](const fb::Row& r) {
         auto it = byFormula.find({r[0].textOr(), r[1].integerOr(), r[2].integerOr()});
@@ -121,7 +126,7 @@ void MonthReader::readDetails(std::vector<OrderRecord>& orders, bool readItems) 
     const std::string itemSql =
         std::string("Select p.ESTACAO, p.NPEDIDO, i.CODPROD, i.DESCRICAO, i.UNIDADE, i.QDE, "
                     "i.NUMERONOTIFICACAO, i.DATAPRESCRICAO from PEDIDOS p join ITENS i on "
-                    "i.ESTACAO = p.ESTACAO and i.NPEDIDO = p.NPEDIDO") +
+                    "i.ESTACAO = p.ESTACAO || '' and i.NPEDIDO = p.NPEDIDO + 0") +
         kDetailOrders +
         " and not exists (select 1 from PEDIFORM f where f.ESTACAO = p.ESTACAO and "
         "f.NPEDIDO = p.NPEDIDO)";
