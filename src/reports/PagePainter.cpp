@@ -66,7 +66,9 @@ private:
         }
         if (op.text.isEmpty())
             return;
-        int flags = 0;
+        // The paginator already fits every text to its box; a clip per text would only add a
+        // clipping path per cell to the PDF and slow long books down.
+        int flags = Qt::TextDontClip;
         flags |= op.hAlign == HAlign::Left    ? Qt::AlignLeft
                  : op.hAlign == HAlign::Right ? Qt::AlignRight
                                               : Qt::AlignHCenter;
