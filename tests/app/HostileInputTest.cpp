@@ -189,6 +189,38 @@ TEST_F(HostileInputTest, BookValuesAreStoredAndPrintedLiterally) {
     }
 }
 
+TEST_F(HostileInputTest, APharmacyCodeLikeAConditionReplacesOnlyItsOwnBook) {
+    const std::string cnpj = "0' OR ''='\xC7;--"; // 14, the book column's width
+    {
+        SuiteData s(db.main());
+        s.registration(cnpj, "MAR\xC7O", "2024");
+        s.catalogue("DIAZ", "S", "A", "D01");
+        s.dcb("D01", "Diazepam");
+        s.order("01", 1, {2024, 3, 4}, "Pedido", "DR A", "CRM1");
+        s.formula("01", 1, 1, "CAPSULA", 30, 30, "N1", Date{2024, 3, 4});
+        s.component("01", 1, 1, "DIAZEPAM", "DIAZ", 5.0, "mg");
+        s.bookRow(cnpj, "OLD");
+        s.bookRow(kCnpj, "KEEP");
+        s.bookRow(kOtherCnpj, "OTHER");
+        s.commit();
+    }
+    RecordingUi ui;
+    BookContext ctx{session.dm.attachment(), cnpj, "", ui};
+    ASSERT_TRUE(Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31}));
+    EXPECT_EQ(table("select CNPJ, DCB from RMNRB2 order by DCB"),
+              (std::vector<std::vector<std::string>>{
+                  {cnpj, "D01"}, {kCnpj, "KEEP"}, {kOtherCnpj, "OTHER"}}));
+
+    // Its registration row is found by the same literal value and printed as it stands.
+    ASSERT_EQ(ui.reports.size(), 1u);
+    ASSERT_EQ(ui.reports[0].data.dadosGer.rows.size(), 1u);
+    ASSERT_TRUE(installDefaultReportProject(db.suiteFolder() + "RPT"));
+    ReportModule reports(db.suiteFolder() + "RPT/rptRMNRA.xml");
+    const std::string pdf = db.suiteFolder() + "livro.pdf";
+    ASSERT_TRUE(reports.exportReport(ui.reports[0].name, ui.reports[0].data, pdf, ""));
+    EXPECT_TRUE(pdfText(QString::fromStdString(pdf)).contains(QString::fromUtf8("FARMACIA TESTE")));
+}
+
 TEST_F(HostileInputTest, TheDcbFormatterWritesEachDescriptionLiterallyToItsOwnRow) {
     const std::string high = highBytes();
     const std::vector<std::pair<std::string, std::string>> rows = {
