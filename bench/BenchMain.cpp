@@ -150,9 +150,14 @@ void measureReport(fb::Attachment& db, const std::string& folder, Results& r) {
     BookContext ctx{db, kSyntheticCnpj, "", ui};
     resetPeakResident();
     const ReportData data = readBookReportData(ctx);
+    std::cerr << "  book data read: peak " << fixed(peakResidentMb(), 0) << " MB\n";
     ReportTimes best;
     for (int i = 0; i < 2; ++i) {
         ReportTimes t = timeOfficialBook(data, folder);
+        std::cerr << "  report " << i + 1 << ": " << t.pages << " pages, paginate "
+                  << fixed(t.paginate, 3) << " s, PDF " << fixed(t.pdf, 3) << " s, HTML "
+                  << fixed(t.html, 3) << " s; peak MB " << fixed(t.paginatePeakMb, 0) << " / "
+                  << fixed(t.pdfPeakMb, 0) << " / " << fixed(t.htmlPeakMb, 0) << "\n";
         if (i == 0 || t.paginate + t.pdf < best.paginate + best.pdf)
             best = t;
     }
@@ -162,6 +167,9 @@ void measureReport(fb::Attachment& db, const std::string& folder, Results& r) {
     r["paginate_pdf_s"] = fixed(best.paginate + best.pdf, 3);
     r["html_s"] = fixed(best.html, 3);
     r["report_peak_mb"] = fixed(peakResidentMb(), 1);
+    r["paginate_peak_mb"] = fixed(best.paginatePeakMb, 1);
+    r["pdf_peak_mb"] = fixed(best.pdfPeakMb, 1);
+    r["html_peak_mb"] = fixed(best.htmlPeakMb, 1);
 }
 
 void measureBaseline(fb::Attachment& db, Results& r) {

@@ -1,5 +1,6 @@
 #include "ReportTiming.h"
 
+#include "ProcessFigures.h"
 #include "Stopwatch.h"
 #include "book/BookReports.h"
 #include "reports/DefaultProject.h"
@@ -22,11 +23,14 @@ ReportTimes timeOfficialBook(const ReportData& data, const std::string& folder) 
     Stopwatch watch;
     const RenderedReport pages = paginate(*report, data);
     times.paginate = watch.lap();
+    times.paginatePeakMb = peakResidentMb();
     times.pages = static_cast<int>(pages.pages.size());
     writePdf(pages, QString::fromStdString(folder + "livro.pdf"));
     times.pdf = watch.lap();
+    times.pdfPeakMb = peakResidentMb();
     writeHtml(pages, QString::fromStdString(folder + "livro.html"));
     times.html = watch.lap();
+    times.htmlPeakMb = peakResidentMb();
     return times;
 }
 

@@ -70,6 +70,35 @@ void writePage(QString& html, const RenderedReport& report, const RenderedPage& 
     html += QStringLiteral("</div>\n");
 }
 
+QString htmlHead(const RenderedReport& report) {
+    QString html;
+    html += QStringLiteral(
+        "<!DOCTYPE html>\n<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">\n");
+    html += QStringLiteral("<title>%1</title>\n").arg(escapeHtml(toQString(report.name)));
+    html += QStringLiteral(
+                "<style>\n"
+                "@page { size: %1 %2; margin: 0; }\n"
+                "body { margin: 0; background: #808080; "
+                "font-family: 'Liberation Sans', Arial, Helvetica, sans-serif; color: #000; }\n"
+                ".page { position: relative; width: %1; height: %2; margin: 0.5cm auto; "
+                "background: #fff; overflow: hidden; page-break-after: always; "
+                "break-after: page; }\n"
+                ".page:last-child { page-break-after: auto; break-after: auto; }\n"
+                ".g { position: absolute; left: 0; top: 0; }\n"
+                ".g line, .g rect { stroke: #000; fill: none; }\n"
+                ".t { position: absolute; box-sizing: border-box; display: flex; "
+                "padding: 0 %3; white-space: pre; line-height: 1.15; }\n"
+                ".t span { display: block; width: 100%; }\n"
+                "@media print { body { background: none; } .page { margin: 0; } }\n"
+                "</style>\n</head>\n<body>\n")
+                .arg(cm(report.pageWidth), cm(report.pageHeight), cm(kTextPadding));
+    return html;
+}
+
+QString htmlTail() {
+    return QStringLiteral("</body>\n</html>\n");
+}
+
 } // namespace
 
 QString escapeHtml(const QString& text) {
@@ -100,40 +129,39 @@ QString escapeHtml(const QString& text) {
 }
 
 QByteArray renderHtml(const RenderedReport& report) {
-    QString html;
-    html += QStringLiteral(
-        "<!DOCTYPE html>\n<html lang=\"pt-BR\">\n<head>\n<meta charset=\"utf-8\">\n");
-    html += QStringLiteral("<title>%1</title>\n").arg(escapeHtml(toQString(report.name)));
-    html += QStringLiteral(
-                "<style>\n"
-                "@page { size: %1 %2; margin: 0; }\n"
-                "body { margin: 0; background: #808080; "
-                "font-family: 'Liberation Sans', Arial, Helvetica, sans-serif; color: #000; }\n"
-                ".page { position: relative; width: %1; height: %2; margin: 0.5cm auto; "
-                "background: #fff; overflow: hidden; page-break-after: always; "
-                "break-after: page; }\n"
-                ".page:last-child { page-break-after: auto; break-after: auto; }\n"
-                ".g { position: absolute; left: 0; top: 0; }\n"
-                ".g line, .g rect { stroke: #000; fill: none; }\n"
-                ".t { position: absolute; box-sizing: border-box; display: flex; "
-                "padding: 0 %3; white-space: pre; line-height: 1.15; }\n"
-                ".t span { display: block; width: 100%; }\n"
-                "@media print { body { background: none; } .page { margin: 0; } }\n"
-                "</style>\n</head>\n<body>\n")
-                .arg(cm(report.pageWidth), cm(report.pageHeight), cm(kTextPadding));
+    QString html = htmlHead(report);
     for (const auto& page : report.pages)
         writePage(html, report, page);
-    html += QStringLiteral("</body>\n</html>\n");
+    html += htmlTail();
     return html.toUtf8();
 }
 
 void writeHtml(const RenderedReport& report, const QString& path) {
     QSaveFile file(path);
-    QByteArray bytes = renderHtml(report);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(
+    auto failure = [&] {
+        return std::runtime_error(
             fromQString(QStringLiteral("Não foi possível gravar o arquivo %1: %2")
                             .arg(path, file.errorString())));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw failure();
+    // A page at a time, the same bytes as renderHtml: a long book held whole as text takes
+    // several times its file size in memory. A failure leaves the old file as it was.
+    auto put = [&](const QString& text) {
+        const QByteArray bytes = text.toUtf8();
+        if (file.write(bytes) != bytes.size())
+            throw failure();
+    };
+    put(htmlHead(report));
+    QString html;
+    for (const auto& page : report.pages) {
+        html.clear();
+        writePage(html, report, page);
+        put(html);
+    }
+    put(htmlTail());
+    if (!file.commit())
+        throw failure();
 }
 
 } // namespace rmnra
