@@ -174,10 +174,12 @@ void measureReport(fb::Attachment& db, const std::string& folder, Results& r) {
 
 void measureBaseline(fb::Attachment& db, Results& r) {
     clearBook(db);
+    const double cpu = processCpuSeconds();
     Stopwatch watch;
     const int rows =
         prepareBookLiterally(db, kSyntheticCnpj, kSyntheticFirstDay, kSyntheticLastDay);
     r["baseline_s"] = fixed(watch.lap(), 3);
+    r["baseline_cpu_s"] = fixed(processCpuSeconds() - cpu, 3);
     r["baseline_rows"] = std::to_string(rows);
 }
 

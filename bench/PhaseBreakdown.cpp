@@ -36,8 +36,10 @@ void printPhaseBreakdown(fb::Attachment& main, const std::string& cnpj) {
     reader.readDetails(orders, true);
     step("read formulas, components, items");
     DbCatalogue catalogue(tx);
+    catalogue.prefetchFor(orders);
+    step("catalogue look-ups in batches");
     ScanResult result = BookScan(catalogue, ui, ScanOptions{true, true}, cnpj).run(orders);
-    step("scan (catalogue look-ups included)");
+    step("scan");
     replaceBookRows(tx, cnpj, result.rows);
     step("delete and insert the book rows");
     applyCapsuleCorrections(tx, result.corrections);

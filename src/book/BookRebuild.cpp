@@ -13,6 +13,7 @@ namespace rmnra {
 int scanAndStoreBook(BookContext& ctx, fb::Transaction& tx, const std::vector<OrderRecord>& orders,
                      ScanOptions options) {
     DbCatalogue catalogue(tx);
+    catalogue.prefetchFor(orders);
     ScanResult result = BookScan(catalogue, ctx.ui, options, ctx.cnpj).run(orders);
     replaceBookRows(tx, ctx.cnpj, result.rows);
     applyCapsuleCorrections(tx, result.corrections);

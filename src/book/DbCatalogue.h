@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rmnra {
 
@@ -23,10 +24,17 @@ public:
     std::optional<CatalogueEntry> component(const std::string& code) override;
     std::optional<DcbEntry> dcb(const std::string& code) override;
 
+    // Looks up ahead, in batches of codes per query, every code the scan of these orders
+    // can ask for (components and items, then the DCB codes of the list-"A" entries), so
+    // the walk finds them known: a query per code costs a round trip each to a server.
+    void prefetchFor(const std::vector<OrderRecord>& orders);
+
     int queriesRun() const { return queries_; }
 
 private:
     fb::Statement& statement(std::optional<fb::Statement>& slot, const char* sql);
+    void lookUpComponents(std::vector<std::string> codes);
+    void lookUpDcbs(std::vector<std::string> codes);
 
     fb::Transaction& tx_;
     std::optional<fb::Statement> componentQuery_;
