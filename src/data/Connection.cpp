@@ -21,23 +21,30 @@ void Connection::close() {
 }
 
 fb::Attachment& Connection::attachment() {
-    // A server that stopped or restarted leaves a dead attachment behind; dropping it lets
-    // the program go on once the server is back instead of failing until it is restarted.
-    if (attachment_ && !attachment_->ping())
-        attachment_.reset();
-    if (!attachment_) {
-        auto& client = fb::Client::load(libraryPath_);
-        try {
-            attachment_.emplace(fb::Attachment::attach(
-                client, fb::ConnectionParams::forDatabase(database_, charset_)));
-        } catch (const fb::Error& e) {
-            // The server's own text is English and does not say which database was meant.
-            throw fb::Error("N\xE3o foi poss\xEDvel conectar ao banco de dados \"" + database_ +
-                                "\".\r" + e.what(),
-                            e.iscCode(), e.sqlState());
-        }
+    // A server that stopped or restarted leaves a dead attachment behind. A new one takes its
+    // place in the same object, so a transaction still referring to it stays valid, and the
+    // program goes on once the server is back.
+    if (!attachment_ || !attachment_->ping()) {
+        fb::Attachment fresh = open();
+        if (attachment_)
+            *attachment_ = std::move(fresh);
+        else
+            attachment_.emplace(std::move(fresh));
     }
     return *attachment_;
+}
+
+fb::Attachment Connection::open() const {
+    auto& client = fb::Client::load(libraryPath_);
+    try {
+        return fb::Attachment::attach(client,
+                                      fb::ConnectionParams::forDatabase(database_, charset_));
+    } catch (const fb::Error& e) {
+        // The server's own text is English and does not say which database was meant.
+        throw fb::Error("N\xE3o foi poss\xEDvel conectar ao banco de dados \"" + database_ +
+                            "\".\r" + e.what(),
+                        e.iscCode(), e.sqlState());
+    }
 }
 
 void Connection::inTransaction(const std::function<void(fb::Transaction&)>& work) {

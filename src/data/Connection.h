@@ -39,6 +39,8 @@ public:
     std::vector<fb::Row> query(const std::string& sql, const std::vector<fb::Value>& params = {});
 
 private:
+    fb::Attachment open() const;
+
     std::string name_;
     std::string charset_;
     std::string libraryPath_;

@@ -124,6 +124,10 @@ TEST_F(ServerStopTest, TheOldBookSurvivesAndTheSameSessionPreparesOnceTheServerI
     const auto bookBefore = asText(query(session.dm.attachment(), kBookSql));
     const auto formulasBefore = asText(query(session.dm.attachment(), kFormulasSql));
 
+    // A transaction another part of the program still holds when the connection is lost.
+    std::optional<fb::Transaction> held(session.dm.attachment().startTransaction());
+    held->query("select count(*) from DCB");
+
     HookedUi ui;
     ui.onEvents = [&] {
         if (ui.pendingEventCalls == 3)
@@ -141,6 +145,8 @@ TEST_F(ServerStopTest, TheOldBookSurvivesAndTheSameSessionPreparesOnceTheServerI
     ui.onEvents = nullptr;
     server.start();
     fb::Attachment& again = session.dm.attachment();
+    EXPECT_THROW(held->commit(), fb::Error); // gone with the old connection, and says so
+    held.reset();
     EXPECT_EQ(asText(query(again, kBookSql)), bookBefore);
     EXPECT_EQ(asText(query(again, kFormulasSql)), formulasBefore);
 
