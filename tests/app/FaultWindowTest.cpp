@@ -2,6 +2,10 @@
 // program changing the registration row while the panel is open.
 
 #include "WindowHarness.h"
+#include "book/PrepareBook.h"
+#include "book/SuiteData.h"
+#include "data/DatabaseNames.h"
+#include "support/FirebirdServer.h"
 #include "window/RegistrationPanel.h"
 
 #include <QComboBox>
@@ -35,7 +39,9 @@ std::vector<std::vector<std::string>> asText(const std::vector<fb::Row>& rows) {
     for (const auto& r : rows) {
         std::vector<std::string> line;
         for (const auto& v : r)
-            line.push_back(v.isNull() ? "<null>" : v.textOr());
+            line.push_back(v.isNull()   ? "<null>"
+                           : v.isText() ? v.text()
+                                        : std::to_string(v.integerOr()));
         out.push_back(line);
     }
     return out;
@@ -130,6 +136,129 @@ TEST_F(RegistrationFaultTest, ARowChangedByAnotherProgramIsNotOverwritten) {
     EXPECT_EQ(field("FIRMA")->text(), "FARMACIA RENOMEADA");
     EXPECT_EQ(panel().monthList()->currentText(), "FEVEREIRO");
     EXPECT_TRUE(sink.errors.empty());
+}
+
+// Passes everything on to the window's interface, and stops the server at the third
+// repaint the walk asks for.
+class StoppingUi : public UserInterface {
+public:
+    StoppingUi(UserInterface& inner, FirebirdServer* server) : inner_(inner), server_(server) {}
+    void showMessage(const std::string& t) override { inner_.showMessage(t); }
+    void progressSetBounds(int l, int t, int w, int h) override {
+        inner_.progressSetBounds(l, t, w, h);
+    }
+    void progressMove(int l, int t) override { inner_.progressMove(l, t); }
+    void progressShow() override { inner_.progressShow(); }
+    void progressHide() override { inner_.progressHide(); }
+    void progressSetMaximum(int m) override { inner_.progressSetMaximum(m); }
+    void progressSetPosition(int p) override { inner_.progressSetPosition(p); }
+    void progressSetLabel(const std::string& t) override { inner_.progressSetLabel(t); }
+    void progressRepaint() override { inner_.progressRepaint(); }
+    void showInconsistencies(const std::vector<std::string>& l) override {
+        inner_.showInconsistencies(l);
+    }
+    void runReport(const std::string& n, const ReportData& d) override { inner_.runReport(n, d); }
+    void processPendingEvents() override {
+        inner_.processPendingEvents();
+        if (server_ && ++calls_ == 3)
+            server_->stop();
+    }
+
+private:
+    UserInterface& inner_;
+    FirebirdServer* server_;
+    int calls_ = 0;
+};
+
+// The window over a server of its own, which the test stops and starts again.
+class ServerWindowTest : public ::testing::Test {
+protected:
+    ServerWindowTest() : server("rmnra-fault-8W") {
+        setenv("ISC_USER", "SYSDBA", 1);
+        setenv("ISC_PASSWORD", server.password().c_str(), 1);
+        setenv("ORVANTIS_HOME", server.dataFolder().c_str(), 1);
+        setenv("ORVANTIS_SERVER_HOME", server.dataFolder().c_str(), 1);
+        settings.CentralServerIp = server.host();
+        std::filesystem::create_directories(server.dataFolder() + "dados");
+        createMainDatabase(fb::Client::load(fb::kClientLibraryName), mainDatabaseName(settings),
+                           false)
+            .detach();
+        ui::setLogFolder(server.dataFolder() + "LOG/");
+    }
+    ~ServerWindowTest() override {
+        window.reset();
+        ui::setLogFolder("");
+        for (auto v : {"ISC_USER", "ISC_PASSWORD", "ORVANTIS_HOME", "ORVANTIS_SERVER_HOME"})
+            unsetenv(v);
+    }
+    void SetUp() override {
+        session.emplace(settings, fb::kClientLibraryName);
+        dadosGer.emplace(session->dm);
+        SuiteData s(session->dm.attachment());
+        s.registration(kCnpj, "MAR\xC7O", "2024");
+        s.catalogue("DIAZ", "S", "A", "D01");
+        for (int n = 1; n <= 5; ++n) {
+            s.order("01", n, {2024, 3, n}, "Pedido", "DR A", "CRM1");
+            s.formula("01", n, 1, "CAPSULA", 30, nullptr, "N1", Date{2024, 3, n});
+            s.component("01", n, 1, "DIAZEPAM", "DIAZ", 5.0, "mg");
+        }
+        s.bookRow(kCnpj, "OLD");
+        s.commit();
+
+        ui::WindowServices services;
+        services.runValues = &session->runValues;
+        services.registration = &*dadosGer;
+        services.reportRunner = [this](const std::string& name, const ReportData&) {
+            reports.push_back(name);
+        };
+        services.prepareBook = [this](UserInterface& ui) {
+            StoppingUi stopping(ui, stopDuringPreparation ? &server : nullptr);
+            BookContext ctx{session->dm.attachment(), kCnpj, "", stopping};
+            Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31});
+        };
+        window = std::make_unique<ui::FormRelatAdministrativo>(services);
+        window->resize(800, 600);
+        window->show();
+        window->painelLogin()->hide();
+        session->runValues.setCurrentCnpj(kCnpj);
+    }
+    std::vector<std::vector<std::string>> table(const std::string& sql) {
+        return asText(session->dm.connection().query(sql));
+    }
+
+    FirebirdServer server;
+    AppSettings settings;
+    std::optional<Session> session;
+    std::optional<DadosGerStore> dadosGer;
+    RecordingSink sink;
+    std::vector<std::string> reports;
+    bool stopDuringPreparation = true;
+    std::unique_ptr<ui::FormRelatAdministrativo> window;
+};
+
+TEST_F(ServerWindowTest, AServerLostMidCommandIsReportedAndTheWindowGoesOnOnceItIsBack) {
+    const char* book = "select CNPJ, DCB, QDE_PRESCRICAO from RMNRB2 order by NPEDIDO";
+    const char* formulas = "select NPEDIDO, QDE_CAPS_PRESCRITA from PEDIFORM order by 1";
+    const auto bookBefore = table(book);
+    const auto formulasBefore = table(formulas);
+
+    window->actPrepararLivroExecute();
+    ASSERT_EQ(sink.errors.size(), 1u);
+    EXPECT_FALSE(sink.errors[0].message.isEmpty());
+    EXPECT_TRUE(reports.empty());
+    EXPECT_TRUE(window->isVisible());
+
+    server.start();
+    EXPECT_EQ(table(book), bookBefore);
+    EXPECT_EQ(table(formulas), formulasBefore);
+
+    stopDuringPreparation = false;
+    window->actPrepararLivroExecute();
+    EXPECT_EQ(reports, std::vector<std::string>{"rptOficial"});
+    EXPECT_EQ(table(book), (std::vector<std::vector<std::string>>(5, {kCnpj, "D01", "30 CAP"})));
+    EXPECT_EQ(table(formulas),
+              (std::vector<std::vector<std::string>>{
+                  {"1", "30"}, {"2", "30"}, {"3", "30"}, {"4", "30"}, {"5", "30"}}));
 }
 
 } // namespace
