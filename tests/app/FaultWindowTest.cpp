@@ -6,6 +6,7 @@
 #include "book/SuiteData.h"
 #include "data/DatabaseNames.h"
 #include "support/FirebirdServer.h"
+#include "window/ProgressPanel.h"
 #include "window/RegistrationPanel.h"
 
 #include <QComboBox>
@@ -247,6 +248,7 @@ TEST_F(ServerWindowTest, AServerLostMidCommandIsReportedAndTheWindowGoesOnOnceIt
     EXPECT_FALSE(sink.errors[0].message.isEmpty());
     EXPECT_TRUE(reports.empty());
     EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->painelTermometro()->isVisible());
 
     server.start();
     EXPECT_EQ(table(book), bookBefore);
