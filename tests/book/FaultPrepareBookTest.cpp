@@ -202,18 +202,20 @@ TEST_F(FaultPrepareBookTest, ALockedFormulaIsWaitedForAndItsCommittedValueKept) 
 TEST_F(FaultPrepareBookTest, AnUnwritableReportFileNamesItsPathAfterTheBookIsStored) {
     // A report with problems: the notification of order 2 is missing.
     test::execute(db.main(), "update PEDIFORM set NUMERONOTIFICACAO = null where NPEDIDO = 2");
-    // Root writes into read-only folders, so the folder's place is taken by a file.
+    // Root writes into read-only folders: a missing folder, and a file in the folder's place.
     const std::string blocked = db.suiteFolder() + "bloqueado";
     std::ofstream(blocked) << "x";
-    setenv("ORVANTIS_HOME", blocked.c_str(), 1);
-
-    BookContext ctx = context();
-    try {
-        Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31});
-        FAIL() << "the report file was written";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("\"" + blocked + "/DM.RMNRA.TXT\""), std::string::npos)
-            << e.what();
+    for (const std::string& folder : {db.suiteFolder() + "nao-existe", blocked}) {
+        setenv("ORVANTIS_HOME", folder.c_str(), 1);
+        BookContext ctx = context();
+        try {
+            Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31});
+            ADD_FAILURE() << "the report file was written in " << folder;
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find("\"" + folder + "/DM.RMNRA.TXT\""),
+                      std::string::npos)
+                << e.what();
+        }
     }
     auto book = preparedBook();
     book[1][3] = "";
