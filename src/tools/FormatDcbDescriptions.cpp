@@ -30,6 +30,10 @@ void FormatarDescrioDCB1Click(fb::Attachment& main, UserInterface& ui) {
                 try {
                     update.execute({formatted, row[0].textOr()});
                 } catch (const fb::Error& e) {
+                    // A lost connection is no refused row: every row left would fail alike,
+                    // one message box each. It ends the run, with nothing written.
+                    if (!main.ping())
+                        throw;
                     ui.showMessage(unhandledErrorMessage("Formata_Descricao", e, 2756));
                 }
             }
