@@ -172,31 +172,41 @@ protected:
     HookedUi ui;
 };
 
-TEST_F(FaultPrepareBookTest, ALockedFormulaIsWaitedForAndItsCommittedValueKept) {
-    // Another program gives order 3 its prescribed quantity and keeps its transaction open.
-    fb::Attachment other = db.attachMainAgain();
-    auto otherTx = std::make_unique<fb::Transaction>(other.startTransaction());
-    otherTx->execute("update PEDIFORM set QDE_CAPS_PRESCRITA = 90 where ESTACAO = '01' and "
-                     "NPEDIDO = 3 and NFORMULA = 1");
-    auto committer = std::async(std::launch::async, [&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-        otherTx->commit();
-    });
+TEST_F(FaultPrepareBookTest, ALockedFormulaIsWaitedForAndWhatTheOtherProgramDecidedKept) {
+    struct Case {
+        bool commits;
+        std::string prescribed; // order 3 afterwards
+    };
+    // Committed, the other program's quantity stands and the book prints it; rolled back,
+    // the formula is corrected as any other.
+    for (const Case& c : {Case{true, "90"}, Case{false, "33"}}) {
+        test::execute(db.main(), "update PEDIFORM set QDE_CAPS_PRESCRITA = null");
+        fb::Attachment other = db.attachMainAgain();
+        auto otherTx = std::make_unique<fb::Transaction>(other.startTransaction());
+        otherTx->execute("update PEDIFORM set QDE_CAPS_PRESCRITA = 90 where ESTACAO = '01' and "
+                         "NPEDIDO = 3 and NFORMULA = 1");
+        auto finisher = std::async(std::launch::async, [&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+            if (c.commits)
+                otherTx->commit();
+            else
+                otherTx->rollback();
+        });
 
-    const auto started = std::chrono::steady_clock::now();
-    BookContext ctx = context();
-    ASSERT_TRUE(Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31}));
-    const auto waited = std::chrono::steady_clock::now() - started;
-    committer.get();
-    EXPECT_GE(waited, std::chrono::milliseconds(900));
+        const auto started = std::chrono::steady_clock::now();
+        BookContext ctx = context();
+        ASSERT_TRUE(Prepara_Rmnra(ctx, {2024, 3, 1}, {2024, 3, 31}));
+        const auto waited = std::chrono::steady_clock::now() - started;
+        finisher.get();
+        EXPECT_GE(waited, std::chrono::milliseconds(900)) << c.commits;
 
-    // The other program's quantity stands, and the book prints it.
-    auto book = preparedBook();
-    book[2][4] = "90 CAP";
-    auto formulas = correctedFormulas();
-    formulas[2][4] = 90;
-    EXPECT_EQ(asText(query(db.main(), kBookSql)), asText(book));
-    EXPECT_EQ(asText(query(db.main(), kFormulasSql)), asText(formulas));
+        auto book = preparedBook();
+        book[2][4] = c.prescribed + " CAP";
+        auto formulas = correctedFormulas();
+        formulas[2][4] = std::stoi(c.prescribed);
+        EXPECT_EQ(asText(query(db.main(), kBookSql)), asText(book)) << c.commits;
+        EXPECT_EQ(asText(query(db.main(), kFormulasSql)), asText(formulas)) << c.commits;
+    }
 }
 
 TEST_F(FaultPrepareBookTest, AnUnwritableReportFileNamesItsPathAfterTheBookIsStored) {
