@@ -105,7 +105,7 @@ TEST_F(HostileInputTest, BookValuesAreStoredAndPrintedLiterally) {
     const std::string firma = "FARM\xC1"
                               "CIA D'OESTE; DROP TABLE DCB; --";
     const std::string medico = kDelete + " DR. \xC7\xC3O";           // 35 of 40
-    const std::string crm = "1';--\xBA\xE7";                         // 7 of 10
+    const std::string crm = "<i>&';--\xBA\xE7";                      // 10 of 10
     const std::string notificacao = "N'1;--\x80\xFF";                // 8 of 12
     const std::string dcbCode = "D'1;--";                            // 6 of 10
     const std::string descricao = ("'\"; -- " + high).substr(0, 60); // full width
