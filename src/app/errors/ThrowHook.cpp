@@ -7,6 +7,14 @@
 #include <dlfcn.h>
 #include <execinfo.h>
 
+// Defined here, next to the hook that fills them: the report's use of them is what makes the
+// linker take this object out of the library. A sanitizer runtime, linked first, defines
+// __cxa_throw itself, so the hook alone would not be taken and traces would come out empty.
+namespace rmnra {
+thread_local void* throwFrames[kMaxThrowFrames];
+thread_local int throwFrameCount = 0;
+} // namespace rmnra
+
 extern "C" void __cxa_throw(void* thrown, void* type, void (*destroy)(void*)) {
     using Throw = void (*)(void*, void*, void (*)(void*));
     static const Throw realThrow = reinterpret_cast<Throw>(dlsym(RTLD_NEXT, "__cxa_throw"));

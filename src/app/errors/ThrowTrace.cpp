@@ -13,10 +13,6 @@
 
 namespace rmnra {
 
-// Filled by the throw hook (ThrowHook.cpp).
-thread_local void* throwFrames[kMaxThrowFrames];
-thread_local int throwFrameCount = 0;
-
 namespace {
 
 constexpr int kMaxFrames = kMaxThrowFrames;
