@@ -1,6 +1,7 @@
 #include "ProcessFigures.h"
 
 #include <fstream>
+#include <malloc.h>
 #include <string>
 #include <sys/resource.h>
 
@@ -16,6 +17,8 @@ double peakResidentMb() {
 }
 
 void resetPeakResident() {
+    // Freed heap the allocator still keeps would otherwise count towards the next step.
+    malloc_trim(0);
     // "5" resets the peak to the current resident size (Linux 4.0 and later).
     std::ofstream("/proc/self/clear_refs") << "5";
 }

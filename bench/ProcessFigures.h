@@ -3,7 +3,7 @@
 namespace rmnra::bench {
 
 // The process's peak resident memory in MB (VmHWM), and a way to start measuring a new peak
-// from the current size.
+// from the current size (the heap the allocator kept from earlier steps is given back first).
 double peakResidentMb();
 void resetPeakResident();
 
