@@ -46,11 +46,12 @@ void applyCapsuleCorrections(fb::Transaction& tx,
         update.execute({c.QDE_CAPS_PRESCRITA, c.ESTACAO, c.NPEDIDO, c.NFORMULA});
 }
 
-void checkStoredBook(BookContext& ctx, int rowsWritten, bool processEvents) {
+std::vector<BookRow> checkStoredBook(BookContext& ctx, int rowsWritten, bool processEvents) {
     fb::Transaction tx = ctx.main.startTransaction();
     std::vector<BookRow> book = OpenBookTable(tx, ctx.cnpj, ctx.bookOrdering);
     tx.commit();
     CheckBookRows(book, rowsWritten, ctx.ui, processEvents);
+    return book;
 }
 
 Period registrationPeriod(BookContext& ctx) {

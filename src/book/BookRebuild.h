@@ -30,8 +30,9 @@ int scanAndStoreBook(BookContext& ctx, fb::Transaction& tx, const std::vector<Or
 // overwriting it. Any other error, or the last conflict, is thrown.
 void retryOnConcurrentUpdate(const std::function<void()>& attempt);
 
-// The consistency pass over the stored book, read back in the configured order.
-void checkStoredBook(BookContext& ctx, int rowsWritten, bool processEvents);
+// The consistency pass over the stored book, read back in the configured order; returns the
+// rows it read.
+std::vector<BookRow> checkStoredBook(BookContext& ctx, int rowsWritten, bool processEvents);
 
 // Stores the corrections of PEDIFORM.QDE_CAPS_PRESCRITA.
 void applyCapsuleCorrections(fb::Transaction& tx,

@@ -24,8 +24,9 @@ std::vector<ReportValue> noMovementPlaceholder(const ReportTable& book, const st
     return row;
 }
 
-void ShowOfficialBook(BookContext& ctx) {
-    ReportData data = readBookReportData(ctx);
+namespace {
+
+void runOfficialBook(BookContext& ctx, ReportData data) {
     ctx.ui.closeReportProject();
     if (!data.rmnrb2.rows.empty()) {
         ctx.ui.runReport(kOfficialReport, data);
@@ -33,6 +34,21 @@ void ShowOfficialBook(BookContext& ctx) {
     }
     data.rmnrb2.rows.push_back(noMovementPlaceholder(data.rmnrb2, ctx.cnpj));
     ctx.ui.runReport(kNoMovementReport, data);
+}
+
+} // namespace
+
+void ShowOfficialBook(BookContext& ctx) {
+    runOfficialBook(ctx, readBookReportData(ctx));
+}
+
+void showOfficialBookOf(BookContext& ctx, const std::vector<BookRow>& book) {
+    ReportData data;
+    fb::Transaction tx = ctx.main.startTransaction();
+    data.dadosGer = readRegistration(tx, ctx.cnpj);
+    tx.commit();
+    data.rmnrb2 = bookReportTable(book);
+    runOfficialBook(ctx, std::move(data));
 }
 
 void ShowDetailedListing(BookContext& ctx) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BookContext.h"
+#include "BookRow.h"
 #include "common/ReportData.h"
 
 namespace rmnra {
@@ -19,6 +20,11 @@ ReportData readBookReportData(BookContext& ctx);
 // nothing else). The placeholder lives only in the data handed to the report, never in
 // the database, so a failing report cannot leave it behind as a book row.
 void ShowOfficialBook(BookContext& ctx);
+
+// The same on book rows already read back in the configured order (the preparation has just
+// read them for its consistency pass); only the registration is read, in a transaction of
+// its own, so a large book is not read from the database twice.
+void showOfficialBookOf(BookContext& ctx, const std::vector<BookRow>& book);
 
 // The detailed listing "rptDetalha" on the pharmacy's rows (possibly none).
 void ShowDetailedListing(BookContext& ctx);

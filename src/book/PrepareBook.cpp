@@ -39,10 +39,10 @@ bool Prepara_Rmnra(BookContext& ctx, const Date& firstDay, const Date& lastDay) 
     });
     if (!ordersRead)
         return false;
-    checkStoredBook(ctx, written, true);
+    const std::vector<BookRow> book = checkStoredBook(ctx, written, true);
 
     ui.progressHide();
-    ShowOfficialBook(ctx);
+    showOfficialBookOf(ctx, book);
     return true;
 }
 
