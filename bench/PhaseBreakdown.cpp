@@ -46,10 +46,11 @@ void printPhaseBreakdown(fb::Attachment& main, const std::string& cnpj) {
     step("capsule corrections");
     tx.commit();
     step("commit");
-    checkStoredBook(ctx, static_cast<int>(result.rows.size()), true);
+    const std::vector<BookRow> book =
+        checkStoredBook(ctx, static_cast<int>(result.rows.size()), true);
     step("read back and consistency pass");
-    readBookReportData(ctx);
-    step("read the book for the report");
+    showOfficialBookOf(ctx, book);
+    step("the report's data (registration)");
     std::cerr << "    (" << result.rows.size() << " rows, " << result.corrections.size()
               << " corrections, " << catalogue.queriesRun() << " catalogue queries)\n";
 }
