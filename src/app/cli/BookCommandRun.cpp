@@ -64,16 +64,9 @@ int runBookCommand(const BookCommandSpec& spec, const std::vector<std::string>& 
         printError(std::string("Uso: ") + spec.usage);
         return 2;
     }
+    if (const int status = readSettingsForCommand())
+        return status;
     AppSettings& settings = appSettings();
-    try {
-        readSettingsFile(settings, ProgramFolder());
-    } catch (const SettingsFileMissing& e) {
-        printError(e.what());
-        return 2;
-    } catch (const std::exception& e) {
-        printError(e.what());
-        return 1;
-    }
 
     TerminalUserInterface ui;
     try {

@@ -17,16 +17,9 @@ int runLogin(const std::vector<std::string>& args) {
         printError("Uso: rmnra login --user NOME");
         return 2;
     }
+    if (const int status = readSettingsForCommand())
+        return status;
     AppSettings& settings = appSettings();
-    try {
-        readSettingsFile(settings, ProgramFolder());
-    } catch (const SettingsFileMissing& e) {
-        printError(e.what());
-        return 2;
-    } catch (const std::exception& e) {
-        printError(e.what());
-        return 1;
-    }
     TerminalUserInterface ui;
     try {
         Session session(settings);

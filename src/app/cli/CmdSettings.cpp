@@ -13,16 +13,9 @@ int runSettings(const std::vector<std::string>& args) {
         printError("Uso: rmnra settings");
         return 2;
     }
+    if (const int status = readSettingsForCommand())
+        return status;
     AppSettings& s = appSettings();
-    try {
-        readSettingsFile(s, ProgramFolder());
-    } catch (const SettingsFileMissing& e) {
-        printError(e.what());
-        return 2;
-    } catch (const std::exception& e) {
-        printError(e.what());
-        return 1;
-    }
     std::cout << "ProgramFolder=" << cp1252ToUtf8(s.ProgramFolder) << "\n"
               << "CentralServerIp=" << cp1252ToUtf8(s.CentralServerIp) << "\n"
               << "ScreenBackgroundColor=" << s.ScreenBackgroundColor << "\n"

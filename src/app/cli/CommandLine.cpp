@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "common/Cp1252.h"
+#include "settings/SettingsReader.h"
 
 #include <array>
 #include <cstdio>
@@ -16,8 +17,7 @@ const std::array kCommands = {
     Command{"create-suite", "rmnra create-suite PASTA [--demo]", &runCreateSuite},
     Command{"login", "rmnra login --user NOME", &runLogin},
     Command{"prepare", "rmnra prepare --user NOME [--pdf ARQUIVO] [--html ARQUIVO]", &runPrepare},
-    Command{"book", "rmnra book --user NOME [--detail] [--pdf ARQUIVO] [--html ARQUIVO]",
-            &runBook},
+    Command{"book", "rmnra book --user NOME [--detail] [--pdf ARQUIVO] [--html ARQUIVO]", &runBook},
     Command{"correct", "rmnra correct --user NOME", &runCorrect},
     Command{"format-dcb", "rmnra format-dcb --user NOME", &runFormatDcb},
 };
@@ -37,7 +37,22 @@ std::string forTerminal(const std::string& cp1252) {
     return cp1252ToUtf8(text);
 }
 
-void printError(const std::string& cp1252) { std::cerr << forTerminal(cp1252) << std::endl; }
+void printError(const std::string& cp1252) {
+    std::cerr << forTerminal(cp1252) << std::endl;
+}
+
+int readSettingsForCommand() {
+    try {
+        readSettingsFile(appSettings(), ProgramFolder());
+    } catch (const SettingsFileMissing& e) {
+        printError(e.what());
+        return 2;
+    } catch (const std::exception& e) {
+        printError(e.what());
+        return 1;
+    }
+    return 0;
+}
 
 void printUsage() {
     std::cerr << "Uso: rmnra [subcomando]\n"

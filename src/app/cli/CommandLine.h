@@ -21,4 +21,9 @@ void printUsage();
 std::string forTerminal(const std::string& cp1252);
 void printError(const std::string& cp1252);
 
+// Reads ORVANTIS.INI from the program's folder into appSettings(), as the window does.
+// Returns 0, or the exit status with the message already printed: 2 when the file is
+// missing, 1 for any other read or conversion error.
+int readSettingsForCommand();
+
 } // namespace rmnra::cli
