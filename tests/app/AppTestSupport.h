@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/UserInterface.h"
+#include "support/QuietUserInterface.h"
 #include "ui/MessageSink.h"
 
 #include <QString>
@@ -36,22 +36,13 @@ public:
 };
 
 // Records what a lower layer tells the user.
-class RecordingUserInterface : public UserInterface {
+class RecordingUserInterface : public QuietUserInterface {
 public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    void progressSetBounds(int, int, int, int) override {}
-    void progressMove(int, int) override {}
-    void progressShow() override {}
-    void progressHide() override {}
-    void progressSetMaximum(int) override {}
-    void progressSetPosition(int) override {}
-    void progressSetLabel(const std::string&) override {}
-    void progressRepaint() override {}
     void showInconsistencies(const std::vector<std::string>& lines) override {
         inconsistencies = lines;
     }
     void runReport(const std::string& name, const ReportData&) override { reports.push_back(name); }
-    void processPendingEvents() override {}
 
     std::vector<std::string> messages;
     std::vector<std::string> inconsistencies;

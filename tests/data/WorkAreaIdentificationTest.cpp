@@ -1,30 +1,19 @@
 #include "data/WorkAreaIdentification.h"
 
-#include "common/UserInterface.h"
 #include "data/Session.h"
 #include "settings/AppSettings.h"
 #include "support/FirebirdFixture.h"
+#include "support/QuietUserInterface.h"
 
 #include <cstdlib>
 
 namespace rmnra {
 namespace {
 
-class MessagesUi : public UserInterface {
+class MessagesUi : public test::QuietUserInterface {
 public:
     std::vector<std::string> messages;
     void showMessage(const std::string& text) override { messages.push_back(text); }
-    void progressSetBounds(int, int, int, int) override {}
-    void progressMove(int, int) override {}
-    void progressShow() override {}
-    void progressHide() override {}
-    void progressSetMaximum(int) override {}
-    void progressSetPosition(int) override {}
-    void progressSetLabel(const std::string&) override {}
-    void progressRepaint() override {}
-    void showInconsistencies(const std::vector<std::string>&) override {}
-    void runReport(const std::string&, const ReportData&) override {}
-    void processPendingEvents() override {}
 };
 
 class IdentifyWorkAreaTest : public test::FirebirdTest {
